@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace tess {
+
+// True exactly when the last-modification time of `path` can be read. Never throws.
+bool FileExists(const std::string& path);
+
+// The folder that holds the running executable, without a trailing separator
+// except at a drive or filesystem root.
+std::string ProgramFolder();
+
+// The folder part of an executable's full path, by the rule above.
+std::string FolderOfPath(const std::string& executablePath);
+
+// Joins the program folder and a name with the native separator.
+std::string InProgramFolder(const std::string& name);
+
+// The platform's path separator.
+char NativeSeparator();
+
+}  // namespace tess

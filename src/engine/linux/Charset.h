@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace tess {
+
+// Converts UTF-8 text to the character set of the current C locale. Characters
+// the locale cannot represent become '?'. UTF-8 locales pass the text unchanged.
+std::string FromUtf8ToLocale(const std::string& text);
+
+}  // namespace tess

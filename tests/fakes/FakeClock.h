@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "common/Clock.h"
+#include "engine/DateTimeText.h"
+
+namespace tess::test {
+
+class FakeClock : public Clock {
+public:
+    LocalDateTime Now() const override { return now; }
+    LocalDateTime now{2026, 12, 7, 6, 1, 43};
+};
+
+// The US English renderings: M/d/yyyy and h:mm:ss AM.
+class UsDateTimeFormat : public DateTimeFormat {
+public:
+    std::string ShortDate(const LocalDateTime& m) const override {
+        return std::to_string(m.month) + "/" + std::to_string(m.day) + "/" +
+               std::to_string(m.year);
+    }
+    std::string LongTime(const LocalDateTime& m) const override {
+        const int hour12 = m.hour % 12 == 0 ? 12 : m.hour % 12;
+        return std::to_string(hour12) + ":" + Two(m.minute) + ":" + Two(m.second) +
+               (m.hour < 12 ? " AM" : " PM");
+    }
+    std::string TimeSeparator() const override { return ":"; }
+
+private:
+    static std::string Two(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+};
+
+}  // namespace tess::test

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ScopedEnv.h"
+#include "TempDir.h"
+#include "common/Error.h"
+#include "settings/Settings.h"
+#include "settings/linux/IniSettingsStore.h"
+
+namespace tess {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadAll;
+using test::ScopedEnv;
+using test::TempDir;
+using test::WriteAll;
+
+class IniSettingsStoreTest : public ::testing::Test {
+protected:
+    std::string Get(const std::string& key, const std::string& fallback = "<none>") const {
+        return store.Read(kSettingsApplication, kSettingsSection, key, fallback);
+    }
+    void Put(const std::string& key, const std::string& value) {
+        store.Write(kSettingsApplication, kSettingsSection, key, value);
+    }
+    std::vector<std::string> FolderEntries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempDir dir;
+    std::string folder = dir.File("config");
+    std::string file = dir.File("config/Quorvane.conf");
+    IniSettingsStore store{folder};
+};
+
+TEST_F(IniSettingsStoreTest, TheFileIsNamedAfterTheApplication) {
+    EXPECT_EQ(store.FilePath("Quorvane"), file);
+}
+
+TEST_F(IniSettingsStoreTest, MissingFileGivesTheFallbackAndCreatesNothing) {
+    EXPECT_EQ(Get(keys::kOftenIndex, "5"), "5");
+    EXPECT_FALSE(fs::exists(folder));
+}
+
+TEST_F(IniSettingsStoreTest, MissingSectionOrKeyGivesTheFallback) {
+    WriteAll(file, "[Other]\nOftenIndex=3\n\n[Tessaline]\nText1=/tmp/x.txt\n");
+    EXPECT_EQ(Get(keys::kOftenIndex, "5"), "5");
+    EXPECT_EQ(store.Read("Elsewhere", kSettingsSection, keys::kText1, "none"), "none");
+}
+
+TEST_F(IniSettingsStoreTest, WrittenValueIsReadBackInAQSettingsStyleFile) {
+    Put(keys::kOftenIndex, "3");
+    EXPECT_EQ(Get(keys::kOftenIndex), "3");
+    EXPECT_EQ(IniSettingsStore(folder).Read("Quorvane", "Tessaline", "OftenIndex", ""), "3");
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=3\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Quorvane.conf"});
+}
+
+TEST_F(IniSettingsStoreTest, RewritingAKeyReplacesItsLine) {
+    Put(keys::kOftenIndex, "3");
+    Put(keys::kText1, "/tmp/log.txt");
+    Put(keys::kOftenIndex, "4");
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=4\nText1=/tmp/log.txt\n");
+}
+
+TEST_F(IniSettingsStoreTest, NamesAreCaseSensitive) {
+    WriteAll(file, "[tessaline]\nOftenIndex=1\n[Tessaline]\noftenindex=2\n");
+    EXPECT_EQ(Get(keys::kOftenIndex), "<none>");
+}
+
+class IniValueFidelityTest : public IniSettingsStoreTest,
+                             public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(IniValueFidelityTest, ValueReadsBackExactlyAndStaysOnOneLine) {
+    Put(keys::kText1, GetParam());
+    EXPECT_EQ(Get(keys::kText1), GetParam());
+    EXPECT_EQ(IniSettingsStore(folder).Read("Quorvane", "Tessaline", "Text1", "<none>"),
+              GetParam());
+    const std::string content = ReadAll(file);
+    EXPECT_EQ(std::count(content.begin(), content.end(), '\n'), 2) << content;
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, IniValueFidelityTest,
+                         ::testing::Values("", "  padded ", "1,2", "a, b", "\"quoted\"",
+                                           "say \"hi\"", "C:\\Temp\\x.txt", "semi;colon", "=eq",
+                                           "#hash", "@Variant(x)", "@@twice", "ünïcödé",
+                                           "tab\there", "line\nbreak", "cr\r\n", "42", "-7", "On",
+                                           std::string("nul\0"
+                                                       "1",
+                                                       5),
+                                           "bell\aF", "del\x7f", "trailing\t"));
+
+struct StoredForm {
+    std::string value;
+    std::string line;
+};
+
+class IniStoredFormTest : public IniSettingsStoreTest,
+                          public ::testing::WithParamInterface<StoredForm> {};
+
+// The form on disk is what QSettings' IniFormat writes and reads back as the same string.
+TEST_P(IniStoredFormTest, ValueIsStoredInQSettingsForm) {
+    Put(keys::kText1, GetParam().value);
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\n" + GetParam().line + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, IniStoredFormTest,
+    ::testing::Values(StoredForm{"/tmp/a b.txt", "Text1=/tmp/a b.txt"}, StoredForm{"", "Text1="},
+                      StoredForm{"a, b", "Text1=\"a, b\""},
+                      StoredForm{" padded", "Text1=\" padded\""},
+                      StoredForm{"say \"hi\"", "Text1=\"say \\\"hi\\\"\""},
+                      StoredForm{"C:\\Temp", "Text1=\"C:\\\\Temp\""},
+                      StoredForm{"line\nbreak\tx", "Text1=\"line\\nbreak\\tx\""},
+                      // A hex digit after a \x escape is escaped too, or it would join it.
+                      StoredForm{"\x01"
+                                 "A!",
+                                 "Text1=\"\\x01\\x41!\""},
+                      StoredForm{"@Variant(x)", "Text1=@@Variant(x)"},
+                      StoredForm{"ünïcödé", "Text1=ünïcödé"}));
+
+TEST_F(IniSettingsStoreTest, HandEditedValuesReadBackAsWritten) {
+    WriteAll(file,
+             "[Tessaline]\n"
+             "OftenIndex=1,2\n"
+             "Text1 = /tmp/a, b.txt  \n"
+             "Minimized=C:\\Temp\\new\n"
+             "Number=0x10\n"
+             "Odd=\"half\n"
+             "Trailing=\"On\" ; comment\n");
+    EXPECT_EQ(Get(keys::kOftenIndex), "1,2");
+    EXPECT_EQ(Get(keys::kText1), "/tmp/a, b.txt");
+    EXPECT_EQ(Get(keys::kMinimized), "C:\\Temp\\new");
+    EXPECT_EQ(Get("Number"), "0x10");
+    // A quoted value is decoded up to its closing quote (or the end of the line).
+    EXPECT_EQ(Get("Odd"), "half");
+    EXPECT_EQ(Get("Trailing"), "On");
+}
+
+TEST_F(IniSettingsStoreTest, QuotedValueIsDecoded) {
+    WriteAll(file, "[Tessaline]\nStartStopState=\"On\"\nText1=\"a\\\\b\\x41\\101\"\n");
+    EXPECT_EQ(Get(keys::kStartStopState), kOn);
+    EXPECT_EQ(Get(keys::kText1), "a\\bAA");
+}
+
+TEST_F(IniSettingsStoreTest, LaterDuplicateWinsAndAWriteLeavesOneLine) {
+    WriteAll(file, "[Tessaline]\nOftenIndex=1\nOftenIndex=2\n");
+    EXPECT_EQ(Get(keys::kOftenIndex), "2");
+    Put(keys::kOftenIndex, "3");
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=3\n");
+}
+
+TEST_F(IniSettingsStoreTest, KeyWithASpaceIsPercentEncoded) {
+    Put(keys::kWindowsStartup, kOn);
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nWindows%20Startup=On\n");
+    EXPECT_EQ(Get(keys::kWindowsStartup), kOn);
+}
+
+TEST_F(IniSettingsStoreTest, KeyWithASpaceWrittenPlainlyIsReadAndReplaced) {
+    WriteAll(file, "[Tessaline]\nWindows Startup=On\n");
+    EXPECT_EQ(Get(keys::kWindowsStartup), kOn);
+    Put(keys::kWindowsStartup, kOff);
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nWindows%20Startup=Off\n");
+}
+
+TEST_F(IniSettingsStoreTest, OtherNamesAreEncodedLikeQSettings) {
+    store.Write("Quorvane", "My Section", "Größe/x", "1");
+    EXPECT_EQ(ReadAll(file), "[My%20Section]\nGr%F6%DFe\\x=1\n");
+    EXPECT_EQ(store.Read("Quorvane", "My Section", "Größe/x", ""), "1");
+}
+
+TEST_F(IniSettingsStoreTest, WriteKeepsEverythingElseInTheFile) {
+    const std::string before =
+        "; written by hand\n"
+        "[General]\n"
+        "Theme=dark\n"
+        "\n"
+        "[Tessaline]\n"
+        "# a note\n"
+        "OftenIndex=1\n"
+        "junk line without equals\n"
+        "Text1=/tmp/x.txt\r\n"
+        "\n"
+        "[Other]\n"
+        "OftenIndex=9\n"
+        "Key = spaced ;value\n";
+    WriteAll(file, before);
+
+    Put(keys::kOftenIndex, "2");
+    Put(keys::kMinimized, kOn);
+    store.Write("Quorvane", "Extra", "New", "x");
+
+    EXPECT_EQ(ReadAll(file),
+              "; written by hand\n"
+              "[General]\n"
+              "Theme=dark\n"
+              "\n"
+              "[Tessaline]\n"
+              "# a note\n"
+              "OftenIndex=2\n"
+              "junk line without equals\n"
+              "Text1=/tmp/x.txt\r\n"
+              "Minimized=On\n"
+              "\n"
+              "[Other]\n"
+              "OftenIndex=9\n"
+              "Key = spaced ;value\n"
+              "\n"
+              "[Extra]\n"
+              "New=x\n");
+    EXPECT_EQ(store.Read("Quorvane", "Other", "OftenIndex", ""), "9");
+}
+
+TEST_F(IniSettingsStoreTest, WriteAfterALastLineWithoutNewline) {
+    WriteAll(file, "[Tessaline]\nOftenIndex=1");
+    Put(keys::kText1, "/tmp/x.txt");
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=1\nText1=/tmp/x.txt\n");
+}
+
+TEST_F(IniSettingsStoreTest, BinaryJunkIsKeptAndTheValueAddedAfterIt) {
+    std::string junk =
+        "\x7f"
+        "ELF\x02\x01";
+    junk += std::string("\0\0[\xff\xfe=\n=\n[\n]]\n[Tessaline\n\x80\x81=\x82\n", 30);
+    WriteAll(file, junk);
+    EXPECT_EQ(Get(keys::kOftenIndex, "5"), "5");
+
+    Put(keys::kOftenIndex, "3");
+    EXPECT_EQ(Get(keys::kOftenIndex), "3");
+    EXPECT_EQ(ReadAll(file).substr(0, junk.size()), junk);
+}
+
+TEST_F(IniSettingsStoreTest, PermissionsOfTheFileAreKept) {
+    Put(keys::kOftenIndex, "1");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    Put(keys::kOftenIndex, "2");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(IniSettingsStoreTest, UnreadableFileIsNotOverwritten) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root can read any file";
+    WriteAll(file, "[Tessaline]\nOftenIndex=1\n");
+    fs::permissions(file, fs::perms::none);
+    try {
+        Put(keys::kOftenIndex, "2");
+        FAIL() << "the write should fail";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Permission denied"), std::string::npos) << e.what();
+    }
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=1\n");
+}
+
+TEST_F(IniSettingsStoreTest, FolderThatCannotBeCreatedFailsNamingIt) {
+    WriteAll(folder, "a file where the folder should be");
+    try {
+        Put(keys::kOftenIndex, "2");
+        FAIL() << "the write should fail";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(folder), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(Get(keys::kOftenIndex, "5"), "5");
+}
+
+TEST_F(IniSettingsStoreTest, ReadOnlyFolderFailsAndLeavesTheFileAlone) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root can write to any folder";
+    WriteAll(file, "[Tessaline]\nOftenIndex=1\n");
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    try {
+        Put(keys::kOftenIndex, "2");
+        FAIL() << "the write should fail";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Permission denied"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=1\n");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Quorvane.conf"});
+}
+
+TEST(IniSettingsStoreFolderTest, DefaultFolderIsXdgConfigHomeOrDotConfig) {
+    ScopedEnv home("HOME", "/home/someone");
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", "/custom/config");
+        EXPECT_EQ(IniSettingsStore::DefaultFolder(), "/custom/config");
+    }
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+        EXPECT_EQ(IniSettingsStore::DefaultFolder(), "/home/someone/.config");
+    }
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", "relative");
+        EXPECT_EQ(IniSettingsStore::DefaultFolder(), "/home/someone/.config");
+    }
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", "");
+        EXPECT_EQ(IniSettingsStore::DefaultFolder(), "/home/someone/.config");
+    }
+}
+
+}  // namespace
+}  // namespace tess

@@ -1,0 +1,11 @@
+#include "common/LocalTime.h"
+
+namespace tess {
+
+std::tm ToLocalTime(std::time_t moment) {
+    std::tm local{};
+    localtime_s(&local, &moment);
+    return local;
+}
+
+}  // namespace tess

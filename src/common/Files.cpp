@@ -12,8 +12,15 @@ bool FileExists(const std::string& path) {
     return !error;
 }
 
+namespace {
+// Where the folder part of `path` ends; Windows also takes '/' as a separator.
+std::string::size_type LastSeparator(const std::string& path) {
+    return path.find_last_of(NativeSeparator() == '\\' ? "\\/" : "/");
+}
+}  // namespace
+
 std::string FolderOfPath(const std::string& executablePath) {
-    const auto cut = executablePath.find_last_of(NativeSeparator() == '\\' ? "\\/" : "/");
+    const auto cut = LastSeparator(executablePath);
     if (cut == std::string::npos) return {};
     std::string folder = executablePath.substr(0, cut);
     // "C:\x.exe" lives in "C:\", "/x" in "/": a root keeps its separator.
@@ -23,10 +30,23 @@ std::string FolderOfPath(const std::string& executablePath) {
     return folder;
 }
 
+std::string FileNameOfPath(const std::string& path) {
+    const auto cut = LastSeparator(path);
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string ProgramFolder() {
+    return FolderOfPath(ExecutablePath());
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    std::string path = folder;
+    if (path.empty() || path.back() != NativeSeparator()) path += NativeSeparator();
+    return path + name;
+}
+
 std::string InProgramFolder(const std::string& name) {
-    std::string folder = ProgramFolder();
-    if (folder.empty() || folder.back() != NativeSeparator()) folder += NativeSeparator();
-    return folder + name;
+    return InFolder(ProgramFolder(), name);
 }
 
 }  // namespace tess

@@ -7,12 +7,21 @@ namespace tess {
 // True exactly when the last-modification time of `path` can be read. Never throws.
 bool FileExists(const std::string& path);
 
+// The full path of the running executable, or "" when the system does not tell.
+std::string ExecutablePath();
+
 // The folder that holds the running executable, without a trailing separator
 // except at a drive or filesystem root.
 std::string ProgramFolder();
 
 // The folder part of an executable's full path, by the rule above.
 std::string FolderOfPath(const std::string& executablePath);
+
+// The file-name part of a path: what follows its last separator.
+std::string FileNameOfPath(const std::string& path);
+
+// Joins a folder and a name with the native separator (just one at a root).
+std::string InFolder(const std::string& folder, const std::string& name);
 
 // Joins the program folder and a name with the native separator.
 std::string InProgramFolder(const std::string& name);

@@ -6,13 +6,16 @@
 
 namespace tess {
 
-char NativeSeparator() { return '/'; }
+char NativeSeparator() {
+    return '/';
+}
 
-std::string ProgramFolder() {
+std::string ExecutablePath() {
     char buffer[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
-    if (length <= 0) return {};
-    return FolderOfPath(std::string(buffer, static_cast<size_t>(length)));
+    // A link that fills the whole buffer may have been cut short.
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof buffer) return {};
+    return std::string(buffer, static_cast<size_t>(length));
 }
 
 }  // namespace tess

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/Error.h"
+#include "settings/linux/ReplaceFile.h"
 
 namespace tess {
 
@@ -321,47 +322,6 @@ int ReadFile(const std::string& path, std::string& content) {
     throw Error("Cannot " + what + " " + path + ": " + ErrnoText(error));
 }
 
-// Writes a sibling temporary file, flushes it to disk and renames it over
-// `path`, so that the file is either the old one or the new one, never half
-// written. `mode` is the permission bits to give the new file.
-void ReplaceFile(const std::string& path, const std::string& content, std::optional<mode_t> mode) {
-    const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) Fail("write the settings file", path, errno);
-    const auto abandon = [&](const std::string& what) {
-        const int error = errno;
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        Fail(what, path, error);
-    };
-    if (mode && ::fchmod(fd, *mode) != 0) abandon("write the settings file");
-    for (std::size_t done = 0; done < content.size();) {
-        const ssize_t count = ::write(fd, content.data() + done, content.size() - done);
-        if (count < 0 && errno == EINTR) continue;
-        if (count < 0) abandon("write the settings file");
-        done += static_cast<std::size_t>(count);
-    }
-    if (::fsync(fd) != 0) abandon("write the settings file");
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        Fail("write the settings file", path, error);
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        Fail("replace the settings file", path, error);
-    }
-    // Makes the rename itself durable. The new file is already in place, so a
-    // failure here does not mean the value was not stored: it is not reported.
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-}
-
 }  // namespace
 
 IniSettingsStore::IniSettingsStore(std::string folder) : folder_(std::move(folder)) {}
@@ -417,7 +377,9 @@ void IniSettingsStore::Write(const std::string& application, const std::string& 
     SetEntry(lines, section, key, EncodeName(key) + '=' + EncodeValue(value));
     std::string updated;
     for (const std::string& line : lines) updated += line;
-    ReplaceFile(path, updated, mode);
+    if (const int error = ReplaceFile(path, updated, mode); error != 0) {
+        Fail("write the settings file", path, error);
+    }
 }
 
 }  // namespace tess

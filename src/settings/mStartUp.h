@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "settings/AutostartEntry.h"
+#include "settings/StartupRegistration.h"
+
+namespace tess {
+
+// Registers the running program to start at logon: the entry is named after
+// the program's own file and starts it by its full path.
+class mStartUp final : public StartupRegistration {
+public:
+    // The full path of the program to register; "" when it is not known.
+    using PathSource = std::function<std::string()>;
+
+    explicit mStartUp(AutostartEntry& entry, PathSource executablePath);
+
+    // Throws Error when the program's path is not known or no location takes the entry.
+    void AddToStartup() override;
+    void RemoveFromStartup() override;
+
+private:
+    AutostartEntry& entry_;
+    PathSource executablePath_;
+};
+
+}  // namespace tess

@@ -1,0 +1,303 @@
+#include "settings/linux/XdgAutostartEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ScopedEnv.h"
+#include "TempDir.h"
+#include "common/Error.h"
+#include "settings/linux/DesktopEntry.h"
+#include "settings/mStartUp.h"
+
+namespace tess {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadAll;
+using test::ScopedEnv;
+using test::TempDir;
+using test::WriteAll;
+
+// The arguments of an Exec value, read the way a desktop reads it: string
+// escapes first, then the quoting, then the field codes. Nothing when the value
+// breaks a rule of the format.
+std::optional<std::vector<std::string>> ParseExec(std::string_view value) {
+    std::string text;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\') {
+            text += value[i];
+            continue;
+        }
+        if (++i == value.size()) return std::nullopt;
+        switch (value[i]) {
+            case 's':
+                text += ' ';
+                break;
+            case 'n':
+                text += '\n';
+                break;
+            case 't':
+                text += '\t';
+                break;
+            case 'r':
+                text += '\r';
+                break;
+            case '\\':
+                text += '\\';
+                break;
+            default:
+                return std::nullopt;
+        }
+    }
+    std::vector<std::string> arguments;
+    std::optional<std::string> current;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == ' ') {
+            if (current) arguments.push_back(*current);
+            current.reset();
+        } else if (c == '"') {
+            if (!current) current.emplace();
+            for (++i;; ++i) {
+                if (i == text.size()) return std::nullopt;
+                if (text[i] == '"') break;
+                if (text[i] == '\\') {
+                    if (++i == text.size() ||
+                        std::string_view("\"`$\\").find(text[i]) == std::string_view::npos) {
+                        return std::nullopt;
+                    }
+                }
+                *current += text[i];
+            }
+        } else if (std::string_view("\t\n'\\><~|&;$*?#()`").find(c) != std::string_view::npos) {
+            return std::nullopt;  // reserved outside quotes
+        } else {
+            if (!current) current.emplace();
+            *current += c;
+        }
+    }
+    if (current) arguments.push_back(*current);
+    for (std::string& argument : arguments) {
+        std::string expanded;
+        for (std::size_t i = 0; i < argument.size(); ++i) {
+            if (argument[i] == '%') {
+                if (i + 1 == argument.size() || argument[i + 1] != '%') return std::nullopt;
+                ++i;
+            }
+            expanded += argument[i];
+        }
+        argument = expanded;
+    }
+    return arguments;
+}
+
+// The value of `key` in the file's text, or nothing.
+std::optional<std::string> ValueOf(const std::string& content, const std::string& key) {
+    const std::string prefix = "\n" + key + "=";
+    const auto start = content.find(prefix);
+    if (start == std::string::npos) return std::nullopt;
+    const auto begin = start + prefix.size();
+    return content.substr(begin, content.find('\n', begin) - begin);
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& item : fs::directory_iterator(folder)) {
+        names.push_back(item.path().filename().string());
+    }
+    return names;
+}
+
+class XdgAutostartEntryTest : public ::testing::Test {
+protected:
+    std::string MachineFile() const { return dir.File("etc/xdg/autostart/tessaline.desktop"); }
+    std::string UserFile() const { return dir.File("home/.config/autostart/tessaline.desktop"); }
+
+    TempDir dir;
+    XdgAutostartEntry entry{{dir.File("etc/xdg/autostart"), dir.File("home/.config/autostart")}};
+    std::string executable = "/opt/tessaline/tessaline";
+    mStartUp startup{entry, [this] { return executable; }};
+};
+
+TEST_F(XdgAutostartEntryTest, AddWritesAValidDesktopEntryMachineWide) {
+    startup.AddToStartup();
+    EXPECT_EQ(ReadAll(MachineFile()),
+              "[Desktop Entry]\n"
+              "Type=Application\n"
+              "Name=Tessaline\n"
+              "Exec=\"/opt/tessaline/tessaline\"\n"
+              "TryExec=/opt/tessaline/tessaline\n"
+              "X-GNOME-Autostart-enabled=true\n");
+    EXPECT_FALSE(fs::exists(UserFile()));
+    EXPECT_EQ(fs::status(MachineFile()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+              std::vector<std::string>{"tessaline.desktop"});
+}
+
+TEST_F(XdgAutostartEntryTest, AddOverwritesAnEarlierEntry) {
+    WriteAll(MachineFile(), "[Desktop Entry]\nType=Application\nName=Old\nExec=/old/path\n");
+    startup.AddToStartup();
+    executable = "/usr/local/bin/tessaline";
+    startup.AddToStartup();
+    EXPECT_EQ(ParseExec(*ValueOf(ReadAll(MachineFile()), "Exec")),
+              std::vector<std::string>{executable});
+    EXPECT_EQ(ValueOf(ReadAll(MachineFile()), "Name"), "Tessaline");
+}
+
+TEST_F(XdgAutostartEntryTest, TheFileIsNamedAfterTheRunningProgram) {
+    WriteAll(dir.File("opt/tessaline/aaa-uninstall"), "");
+    executable = dir.File("opt/tessaline/tessaline-bin");
+    startup.AddToStartup();
+    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+              std::vector<std::string>{"tessaline-bin.desktop"});
+}
+
+TEST_F(XdgAutostartEntryTest, ProgramAtTheFilesystemRoot) {
+    executable = "/tessaline";
+    startup.AddToStartup();
+    const std::string content = ReadAll(MachineFile());
+    EXPECT_EQ(ValueOf(content, "Exec"), "\"/tessaline\"");
+    EXPECT_EQ(ParseExec(*ValueOf(content, "Exec")), std::vector<std::string>{"/tessaline"});
+}
+
+TEST_F(XdgAutostartEntryTest, RemoveDeletesTheEntryFromBothLocations) {
+    startup.AddToStartup();
+    WriteAll(UserFile(), "[Desktop Entry]\n");
+    WriteAll(dir.File("home/.config/autostart/other.desktop"), "[Desktop Entry]\n");
+    startup.RemoveFromStartup();
+    EXPECT_FALSE(fs::exists(MachineFile()));
+    EXPECT_FALSE(fs::exists(UserFile()));
+    EXPECT_TRUE(fs::exists(dir.File("home/.config/autostart/other.desktop")));
+    // Nothing left to remove is no failure.
+    EXPECT_NO_THROW(startup.RemoveFromStartup());
+}
+
+TEST_F(XdgAutostartEntryTest, RefusedMachineFolderFallsBackToTheUserFolder) {
+    // A file where the folder should be refuses the entry even to root.
+    WriteAll(dir.File("etc/xdg"), "not a folder");
+    startup.AddToStartup();
+    EXPECT_EQ(ParseExec(*ValueOf(ReadAll(UserFile()), "Exec")),
+              std::vector<std::string>{executable});
+    EXPECT_EQ(ReadAll(dir.File("etc/xdg")), "not a folder");
+}
+
+TEST_F(XdgAutostartEntryTest, BothRefusedReportsEachLocationAndWritesNothing) {
+    WriteAll(dir.File("etc/xdg"), "not a folder");
+    WriteAll(dir.File("home/.config/autostart"), "not a folder either");
+    try {
+        startup.AddToStartup();
+        FAIL() << "the failure must be reported";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), ("Cannot write " + MachineFile() + ": Not a directory\n" +
+                                "Cannot write " + UserFile() + ": Not a directory")
+                                   .c_str());
+    }
+    EXPECT_EQ(ReadAll(dir.File("home/.config/autostart")), "not a folder either");
+}
+
+TEST_F(XdgAutostartEntryTest, EntryThatCannotBeReplacedIsReportedAndNoTemporaryFileStays) {
+    fs::create_directories(MachineFile());  // a folder in the entry's place
+    const auto failure = entry.SetKeyValue(AutostartScope::Machine, "tessaline", executable);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->location, MachineFile());
+    EXPECT_EQ(failure->reason, "Is a directory");
+    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+              std::vector<std::string>{"tessaline.desktop"});
+}
+
+TEST_F(XdgAutostartEntryTest, DeleteLeavesAFolderOfTheEntrysNameAndReportsIt) {
+    fs::create_directories(MachineFile());
+    const auto failure = entry.DeleteKeyValue(AutostartScope::Machine, "tessaline");
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->location, MachineFile());
+    EXPECT_TRUE(fs::is_directory(MachineFile()));
+}
+
+TEST_F(XdgAutostartEntryTest, WrittenEntryPassesDesktopFileValidate) {
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    }
+    executable = "/opt/My \"Tools\"/100% $HOME/`x`\\y/tessaline";
+    startup.AddToStartup();
+    const std::string command = "desktop-file-validate '" + MachineFile() + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << ReadAll(MachineFile());
+}
+
+class ExecRoundTripTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ExecRoundTripTest, ExecReadsBackAsTheOneProgramPath) {
+    EXPECT_EQ(ParseExec(DesktopExecValue(GetParam())), std::vector<std::string>{GetParam()})
+        << DesktopExecValue(GetParam());
+}
+
+TEST_P(ExecRoundTripTest, TryExecReadsBackAsThePath) {
+    const std::string entry = AutostartDesktopEntry(GetParam());
+    const auto tryExec = ValueOf(entry, "TryExec");
+    ASSERT_TRUE(tryExec);
+    std::string unescaped;
+    for (std::size_t i = 0; i < tryExec->size(); ++i) {
+        char c = (*tryExec)[i];
+        if (c == '\\') {
+            c = std::string_view("\\\n\t\r")[std::string_view("\\ntr").find((*tryExec)[++i])];
+        }
+        unescaped += c;
+    }
+    EXPECT_EQ(unescaped, GetParam());
+    // Every line of the entry is a group header or a key.
+    EXPECT_EQ(std::count(entry.begin(), entry.end(), '\n'), 6) << entry;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ExecRoundTripTest,
+                         ::testing::Values("/opt/tessaline/tessaline", "/tessaline",
+                                           "/home/a user/My Programs/tessaline",
+                                           "/opt/\"quoted\"/it's/tessaline",
+                                           "/opt/back\\slash/tessaline", "/opt/100%/%u %f/x",
+                                           "/opt/$HOME/`id`/x", "/opt/\\\\\\$/x",
+                                           "/opt/tab\tnew\nline\rcr/x", "/opt/~x;y|z&(w)*?#<>=/x",
+                                           "/home/jos\xc3\xa9/x"));
+
+TEST(XdgAutostartFoldersTest, MachineFolderIsTheFirstOfXdgConfigDirs) {
+    ScopedEnv home("HOME", "/home/someone");
+    ScopedEnv config("XDG_CONFIG_HOME", "/custom/config");
+    ScopedEnv dirs("XDG_CONFIG_DIRS", "/etc/xdg/xdg-ubuntu:/usr/share/upstart/xdg:/etc/xdg");
+    const XdgAutostartFolders folders = XdgAutostartEntry::DefaultFolders();
+    EXPECT_EQ(folders.machine, "/etc/xdg/xdg-ubuntu/autostart");
+    EXPECT_EQ(folders.user, "/custom/config/autostart");
+}
+
+TEST(XdgAutostartFoldersTest, UnsetVariablesGiveTheDefaults) {
+    ScopedEnv home("HOME", "/home/someone");
+    ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+    ScopedEnv dirs("XDG_CONFIG_DIRS", std::nullopt);
+    const XdgAutostartFolders folders = XdgAutostartEntry::DefaultFolders();
+    EXPECT_EQ(folders.machine, "/etc/xdg/autostart");
+    EXPECT_EQ(folders.user, "/home/someone/.config/autostart");
+}
+
+class XdgConfigDirsTest : public ::testing::TestWithParam<std::pair<std::string, std::string>> {};
+
+TEST_P(XdgConfigDirsTest, EmptyAndRelativeFoldersAreSkipped) {
+    ScopedEnv dirs("XDG_CONFIG_DIRS", GetParam().first);
+    EXPECT_EQ(XdgAutostartEntry::DefaultFolders().machine, GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, XdgConfigDirsTest,
+    ::testing::Values(std::pair<std::string, std::string>{"", "/etc/xdg/autostart"},
+                      std::pair<std::string, std::string>{":", "/etc/xdg/autostart"},
+                      std::pair<std::string, std::string>{"/one", "/one/autostart"},
+                      std::pair<std::string, std::string>{"::/two:/three", "/two/autostart"},
+                      std::pair<std::string, std::string>{"relative:/abs", "/abs/autostart"},
+                      std::pair<std::string, std::string>{"relative", "/etc/xdg/autostart"}));
+
+}  // namespace
+}  // namespace tess

@@ -9,3 +9,5 @@ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALINE_WERROR=ON \
     -DTESSALINE_SANITIZE="${TESSALINE_SANITIZE:-OFF}"
 cmake --build "$BUILD" -j "$(nproc)"
 ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)"
+# The plain core again, cross-built for Windows and run under Wine.
+sh scripts/test-windows.sh

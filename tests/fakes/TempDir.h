@@ -1,11 +1,9 @@
 #pragma once
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace tess::test {
@@ -14,9 +12,11 @@ namespace tess::test {
 class TempDir {
 public:
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tessaline-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        const auto base = std::filesystem::temp_directory_path();
+        std::random_device random;
+        do {
+            path_ = base / ("tessaline-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempDir() {
         std::error_code ignored;

@@ -1,0 +1,60 @@
+#!/bin/sh
+# Cross-builds the plain core (common, engine, settings, tray) and its tests for
+# Windows with MinGW-w64 and runs them under Wine, in a fresh Wine prefix that
+# is removed at the end. The Qt window is not part of this build.
+set -eu
+cd "$(dirname "$0")/.."
+if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+PACKAGES="cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb"
+MISSING=
+for package in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+        MISSING="$MISSING $package"
+done
+if [ -n "$MISSING" ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    $SUDO apt-get update -qq
+    # shellcheck disable=SC2086
+    $SUDO apt-get install -y -qq --no-install-recommends $MISSING >/dev/null
+fi
+
+BUILD=${TESSALINE_WINDOWS_BUILD_DIR:-build-test-windows}
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-wine.XXXXXX")
+XVFB=
+stop_wine() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    if [ -n "$XVFB" ]; then kill "$XVFB" 2>/dev/null || true; fi
+    rm -rf "$WORK"
+}
+trap stop_wine EXIT
+trap 'exit 1' INT TERM HUP
+
+# The tray shell needs a taskbar, which Wine gives it on an X display.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$WORK/display" >/dev/null 2>&1 &
+XVFB=$!
+tries=0
+until [ -s "$WORK/display" ]; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ] || ! kill -0 "$XVFB" 2>/dev/null; then
+        echo "Xvfb did not start" >&2
+        exit 1
+    fi
+    sleep 0.1
+done
+DISPLAY=:$(cat "$WORK/display")
+export DISPLAY
+unset WAYLAND_DISPLAY
+
+export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all
+mkdir "$WINEPREFIX"
+# The server and the prefix come first, so that Wine's background processes do
+# not start from (and hold open) the output pipes of the build or of ctest.
+wineserver -p
+wineboot -i >/dev/null 2>&1
+
+cmake -S . -B "$BUILD" -G Ninja --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Debug \
+    -DTESSALINE_WERROR=ON -DTESSALINE_BUILD_GUI=OFF -DTESSALINE_BUILD_BENCH=OFF \
+    -DTESSALINE_GTEST_SOURCE=/usr/src/googletest
+cmake --build "$BUILD" -j "$(nproc)"
+ctest --test-dir "$BUILD" --output-on-failure -j "$(nproc)"

@@ -1,0 +1,142 @@
+#include "settings/win32/RegistrySettingsStore.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/Error.h"
+#include "settings/Settings.h"
+
+namespace tess {
+namespace {
+
+// Each test keeps its settings under a key of its own below
+// HKEY_CURRENT_USER\Software\TessalineTests and removes it at the end.
+class RegistrySettingsStoreTest : public ::testing::Test {
+protected:
+    RegistrySettingsStoreTest()
+        : base_("Software\\TessalineTests\\" + UniqueName()), store_(base_) {}
+    ~RegistrySettingsStoreTest() override { RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str()); }
+
+    static std::string UniqueName() { return std::to_string(std::random_device()()); }
+
+    std::string SectionKey() const { return base_ + "\\Quorvane\\Tessaline"; }
+
+    bool SectionExists() const {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, KEY_READ, &key) != 0) {
+            return false;
+        }
+        RegCloseKey(key);
+        return true;
+    }
+
+    // The type and the bytes of a value as the registry holds them.
+    std::pair<DWORD, std::string> RawValue(const char* name) const {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, KEY_QUERY_VALUE, &key) != 0) {
+            return {};
+        }
+        DWORD type = 0;
+        char data[512];
+        DWORD size = sizeof data;
+        const LSTATUS status =
+            RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+        RegCloseKey(key);
+        if (status != ERROR_SUCCESS) return {};
+        return {type, std::string(data, size)};
+    }
+
+    void PutRaw(const char* name, DWORD type, const void* data, DWORD size) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, nullptr, 0,
+                                  KEY_SET_VALUE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+
+    std::string base_;
+    RegistrySettingsStore store_;
+    Settings settings_{store_};
+};
+
+TEST(RegistrySettingsStoreLocationTest, IsTheProgramsKeyOfTheCurrentUser) {
+    EXPECT_EQ(RegistrySettingsStore().SectionKey(kSettingsApplication, kSettingsSection),
+              "Software\\Quorvane\\Tessaline");
+}
+
+TEST_F(RegistrySettingsStoreTest, TheFiveSettingsComeBackAsStored) {
+    const std::vector<std::pair<const char*, std::string>> values = {
+        {keys::kOftenIndex, "5"},
+        {keys::kText1, "C:\\Users\\Zo\xC3\xAB\\My Logs\\Tessaline.txt"},
+        {keys::kStartStopState, "On"},
+        {keys::kWindowsStartup, "Off"},
+        {keys::kMinimized, "On"},
+    };
+    for (const auto& [key, value] : values) settings_.Save(key, value);
+    for (const auto& [key, value] : values) EXPECT_EQ(settings_.Get(key, "missing"), value) << key;
+}
+
+TEST_F(RegistrySettingsStoreTest, StoresAnAnsiStringWithItsTerminatingZero) {
+    settings_.Save(keys::kText1, "C:\\Zo\xC3\xAB.txt");
+    EXPECT_EQ(RawValue(keys::kText1),
+              (std::pair<DWORD, std::string>{REG_SZ, std::string("C:\\Zo\xEB.txt", 11)}));
+}
+
+TEST_F(RegistrySettingsStoreTest, ASecondWriteReplacesTheValue) {
+    settings_.Save(keys::kOftenIndex, "12");
+    settings_.Save(keys::kOftenIndex, "3");
+    EXPECT_EQ(settings_.Get(keys::kOftenIndex, "2"), "3");
+}
+
+TEST_F(RegistrySettingsStoreTest, AnEmptyValueIsStoredNotMissing) {
+    settings_.Save(keys::kText1, "");
+    EXPECT_EQ(settings_.Get(keys::kText1, "fallback"), "");
+}
+
+TEST_F(RegistrySettingsStoreTest, ReadingWhatIsMissingGivesTheFallbackAndCreatesNothing) {
+    EXPECT_EQ(settings_.Get(keys::kMinimized, "Off"), "Off");
+    EXPECT_FALSE(SectionExists());
+    settings_.Save(keys::kOftenIndex, "4");
+    EXPECT_EQ(settings_.Get(keys::kMinimized, "Off"), "Off");
+}
+
+TEST_F(RegistrySettingsStoreTest, AValueThatIsNotAStringGivesTheFallback) {
+    const DWORD number = 7;
+    PutRaw(keys::kOftenIndex, REG_DWORD, &number, sizeof number);
+    EXPECT_EQ(settings_.Get(keys::kOftenIndex, "2"), "2");
+}
+
+TEST_F(RegistrySettingsStoreTest, AStringStoredWithoutItsZeroIsReadWhole) {
+    PutRaw(keys::kText1, REG_SZ, "C:\\a.txt", 8);
+    EXPECT_EQ(settings_.Get(keys::kText1, ""), "C:\\a.txt");
+}
+
+TEST_F(RegistrySettingsStoreTest, ALongValueIsReadWhole) {
+    const std::string path = "C:\\" + std::string(5000, 'x') + ".txt";
+    settings_.Save(keys::kText1, path);
+    EXPECT_EQ(settings_.Get(keys::kText1, ""), path);
+}
+
+TEST_F(RegistrySettingsStoreTest, AFailedWriteThrowsTheReason) {
+    // A key name may not be longer than 255 characters.
+    RegistrySettingsStore store(base_ + "\\" + std::string(300, 'k'));
+    try {
+        store.Write(kSettingsApplication, kSettingsSection, keys::kOftenIndex, "1");
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        const std::string text = e.what();
+        EXPECT_EQ(text.rfind("Cannot store OftenIndex in HKEY_CURRENT_USER\\Software\\", 0), 0u)
+            << text;
+        EXPECT_GT(text.size(), text.find(": ") + 2) << text;
+    }
+}
+
+}  // namespace
+}  // namespace tess

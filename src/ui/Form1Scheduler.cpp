@@ -1,0 +1,132 @@
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <algorithm>
+#include <limits>
+
+#include "common/Error.h"
+#include "engine/Intervals.h"
+#include "ui/Form1.h"
+#include "ui/IntervalList.h"
+#include "ui/QuietReport.h"
+
+namespace tess {
+
+namespace {
+
+void SetMaximum(QProgressBar& bar, std::int32_t maximum) {
+    // A range of 0..0 would turn the bar into a busy indicator.
+    bar.setMaximum(std::max<std::int32_t>(maximum, 1));
+}
+
+}  // namespace
+
+bool Form1::AutomaticLogOn() const {
+    return PushButton5->text() == kTurnOffCaption;
+}
+
+// The switch was turned off while the tick let other events run: the tick ends
+// without an entry and without re-arming. The timer is left as the switch leaves
+// it, enabled with period 0, so that switching on again resumes the ticks; a count
+// that reached the interval starts over, or it would never match it again.
+void Form1::EndTickSwitchedOff() {
+    timer1_.SetInterval(0);
+    timer1_.SetEnabled(true);
+    if (elapsedSeconds_ >= currentInterval_) {
+        elapsedSeconds_ = 0;
+        ProgressBar1->setValue(0);
+    }
+}
+
+void Form1::Timer1_Timer() {
+    ErrorTrap trap(s_.dialogs, "Form1", "Timer1_Timer");
+    bool stopped = false;
+    trap.Step(100, [&] {
+        stopped = timer1_.Interval() == 0;
+        if (stopped) Frame1->setTitle(QStringLiteral("Automatic Log is Off."));
+    });
+    if (stopped) return;
+    trap.Step(102, [&] { currentInterval_ = GetIntervalSeconds(ListView2->SelectedCaption()); });
+    trap.Step(104, [&] {
+        if (elapsedSeconds_ == std::numeric_limits<std::int32_t>::max()) throw Error("Overflow");
+        ++elapsedSeconds_;
+    });
+    trap.Step(106, [&] { SetMaximum(*ProgressBar1, currentInterval_); });
+    trap.Step(108, [&] {
+        if (elapsedSeconds_ <= currentInterval_) ProgressBar1->setValue(elapsedSeconds_);
+    });
+    trap.Step(110, [&] {
+        const std::string left =
+            FormatHms(currentInterval_ - elapsedSeconds_, s_.format.TimeSeparator());
+        Frame1->setTitle(QStringLiteral("Next log will occur in ") + QString::fromStdString(left));
+    });
+    trap.Step(112, [&] { Yield(); });
+    if (!AutomaticLogOn()) return EndTickSwitchedOff();
+
+    bool due = false;
+    trap.Step(114, [&] { due = elapsedSeconds_ == currentInterval_; });
+    if (!due) return;
+    trap.Step(116, [&] { timer1_.SetInterval(0); });
+    trap.Step(118, [&] { timer1_.SetEnabled(false); });
+    trap.Step(120, [&] { Yield(); });
+    if (!AutomaticLogOn()) return EndTickSwitchedOff();
+    trap.Step(122, [&] { intervalSave_.LogBatteryNow(); });
+    trap.Step(124, [&] { Yield(); });
+    if (!AutomaticLogOn()) return EndTickSwitchedOff();
+    trap.Step(126, [&] { elapsedSeconds_ = 0; });
+    trap.Step(128, [&] { ProgressBar1->setValue(0); });
+    trap.Step(130, [&] { timer1_.SetInterval(kTickMilliseconds); });
+    trap.Step(132, [&] { timer1_.SetEnabled(true); });
+}
+
+void Form1::PushButton5_Click() {
+    ErrorTrap trap(s_.dialogs, "Form1", "PushButton5_Click");
+    QString caption;
+    trap.Step(100, [&] { caption = PushButton5->text(); });
+    if (caption == kTurnOnCaption) {
+        trap.Step(102, [&] { PushButton5->setText(QString::fromUtf8(kTurnOffCaption)); });
+        trap.Step(104, [&] { intervalSave_.LogBatteryNow(); });
+        trap.Step(106, [&] { timer1_.SetInterval(kTickMilliseconds); });
+        trap.Step(108, [&] { settings_.Save(keys::kStartStopState, kOn); });
+    } else if (caption == kTurnOffCaption) {
+        trap.Step(110, [&] { PushButton5->setText(QString::fromUtf8(kTurnOnCaption)); });
+        trap.Step(112, [&] { timer1_.SetInterval(0); });
+        trap.Step(114, [&] { settings_.Save(keys::kStartStopState, kOff); });
+    }
+}
+
+void Form1::PushButton6_Click() {
+    ErrorTrap trap(s_.dialogs, "Form1", "PushButton6_Click");
+    const bool enabled = timer1_.Enabled();
+    const int interval = timer1_.Interval();
+    const bool wasOn = AutomaticLogOn();
+    trap.Step(100, [&] {
+        timer1_.SetEnabled(false);
+        timer1_.SetInterval(0);
+    });
+    trap.Step(102, [&] { Yield(); });
+    trap.Step(104, [&] { SetMousePointer(PointerSetting::kBusy); });
+    trap.Step(106, [&] { intervalSave_.LogBatteryNow(); });
+    trap.Step(108, [&] { SetMousePointer(PointerSetting::kDefault); });
+    // A switch turned while the entry was on its way decides the period: the
+    // timer must neither run on behind "Turn On Automatic Log" nor stay stopped
+    // behind "Turn Off Automatic Log".
+    trap.Step(110, [&] {
+        timer1_.SetEnabled(enabled);
+        const bool isOn = AutomaticLogOn();
+        timer1_.SetInterval(isOn == wasOn ? interval : isOn ? kTickMilliseconds : 0);
+    });
+}
+
+// Any choice the user makes in the list, by click or by keyboard, restarts the
+// countdown: a count left running past a shortened interval would never match it.
+void Form1::ListView2_Click() {
+    const int index = ListView2->SelectedIndex();
+    if (index == 0) return;
+    RunQuietly("Form1.ListView2_Click",
+               [&] { settings_.Save(keys::kOftenIndex, std::to_string(index)); });
+    currentInterval_ = GetIntervalSeconds(ListView2->SelectedCaption());
+    elapsedSeconds_ = 0;
+}
+
+}  // namespace tess

@@ -1,0 +1,89 @@
+#include "ui/IntervalList.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+#include "common/Error.h"
+
+namespace tess {
+
+IntervalList::IntervalList(QWidget* parent) : QTreeView(parent) {
+    model_.setColumnCount(1);
+    setModel(&model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &IntervalList::OnSelectionChanged);
+    connect(this, &QAbstractItemView::clicked, this, &IntervalList::OnClicked);
+}
+
+void IntervalList::SetHeader(const QString& text) {
+    model_.setHorizontalHeaderLabels({text});
+}
+
+void IntervalList::SetColumnWidth(int widthPx) {
+    setColumnWidth(0, widthPx);
+}
+
+void IntervalList::AddItem(const QString& caption) {
+    auto* item = new QStandardItem(caption);
+    item->setEditable(false);
+    model_.appendRow(item);
+}
+
+void IntervalList::SelectIndex(int index) {
+    if (index < 1 || index > model_.rowCount()) throw Error("Index out of bounds");
+    selectingInCode_ = true;
+    selectionModel()->setCurrentIndex(
+        model_.index(index - 1, 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectingInCode_ = false;
+}
+
+int IntervalList::SelectedIndex() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.front().row() + 1;
+}
+
+std::optional<std::string> IntervalList::SelectedCaption() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty()) return std::nullopt;
+    return rows.front().data().toString().toStdString();
+}
+
+// A click on empty space or with Ctrl on the selected item would leave the list
+// without a choice, and the scheduler with no interval to count to.
+QItemSelectionModel::SelectionFlags IntervalList::selectionCommand(const QModelIndex& index,
+                                                                   const QEvent* event) const {
+    if (!index.isValid()) return QItemSelectionModel::NoUpdate;
+    auto command = QTreeView::selectionCommand(index, event);
+    if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+        command = QItemSelectionModel::NoUpdate;
+    }
+    return command;
+}
+
+bool IntervalList::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) changedByThisPress_ = false;
+    return QTreeView::viewportEvent(event);
+}
+
+void IntervalList::OnSelectionChanged() {
+    if (selectingInCode_ || SelectedIndex() == 0) return;
+    changedByThisPress_ = true;
+    emit chosen();
+}
+
+// A click that moved the selection was already reported when the selection changed.
+void IntervalList::OnClicked() {
+    if (changedByThisPress_) return;
+    emit chosen();
+}
+
+}  // namespace tess

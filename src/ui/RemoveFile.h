@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace tess {
+
+// Deletes the one file named by `path` (never a pattern, never a folder): first
+// lets pending events run once through `yield`, then tries a plain delete and,
+// when that fails, a forced one. Reports nothing and never throws.
+void RemoveFile(const QString& path, const std::function<void()>& yield);
+
+// Deletes the file even when it is read-only. Reports nothing and never throws.
+void ForceDeleteFile(const QString& path);
+
+}  // namespace tess

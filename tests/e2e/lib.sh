@@ -1,0 +1,456 @@
+# shellcheck shell=bash
+# Helpers of the end-to-end run: a virtual desktop with a window manager and an
+# XEmbed tray, a fresh home for every case, the program under test, and ways to
+# find, drive and inspect its windows through the X server.
+#
+# A case is a function named case_<what it shows> in cases/*.sh. It runs in a
+# subshell of its own with `set -eu -o pipefail`, so any failing command fails
+# the case; e2e_fail says why. When it starts, the case has:
+#   E2E_CASE_DIR        its scratch folder (removed afterwards unless E2E_KEEP=1)
+#   E2E_CASE_ARTIFACTS  where its screenshots and the program's output are kept
+#   HOME, XDG_CONFIG_HOME, XDG_STATE_HOME, XDG_DATA_HOME, XDG_RUNTIME_DIR, TEMP
+#                       fresh folders under E2E_CASE_DIR
+#   TESSALINE_POWER_SUPPLY_DIR  an empty power-supply tree (see e2e_fake_power)
+# and the desktop at DISPLAY. The program it starts is stopped when it ends; a
+# failed case leaves a screenshot "failure.png" and the program's output.
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-15}  # seconds any single wait may take
+E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_POLL_INTERVAL=0.1
+
+# --- messages -------------------------------------------------------------
+
+e2e_note() { printf 'e2e: %s\n' "$*" >&2; }
+
+# Fails the case with a reason.
+e2e_fail() {
+    printf 'e2e: FAIL: %s\n' "$*" >&2
+    return 1
+}
+
+# --- waiting --------------------------------------------------------------
+
+# e2e_poll <seconds> <command...>: runs the command every E2E_POLL_INTERVAL until
+# it succeeds (0) or the time is up (1).
+e2e_poll() {
+    local seconds=$1
+    shift
+    local tries
+    tries=$(awk -v s="$seconds" -v i="$E2E_POLL_INTERVAL" 'BEGIN { print int(s / i) + 1 }')
+    while [ "$tries" -gt 0 ]; do
+        "$@" && return 0
+        tries=$((tries - 1))
+        sleep "$E2E_POLL_INTERVAL"
+    done
+    return 1
+}
+
+# e2e_wait_for <what> <command...>: e2e_poll with E2E_TIMEOUT, failing the case
+# with "timed out waiting for <what>".
+e2e_wait_for() {
+    local what=$1
+    shift
+    e2e_poll "$E2E_TIMEOUT" "$@" || e2e_fail "timed out waiting for $what"
+}
+
+# --- the desktop ----------------------------------------------------------
+
+e2e_require_tools() {
+    local tool missing=
+    for tool in Xvfb openbox trayer xdotool xwininfo xprop xlsatoms import awk; do
+        command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
+    done
+    if [ -n "$missing" ]; then
+        e2e_note "missing:$missing (sh scripts/deps.sh installs them)"
+        return 1
+    fi
+}
+
+e2e_alive() { kill -0 "$1" 2>/dev/null; }
+
+e2e_window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# Whether a tray owns the notification area's selection. The tools at hand cannot
+# ask for a selection's owner, but trayer names the atoms of the tray's messages
+# only once it owns the selection, and nothing else on our fresh server does.
+e2e_tray_running() {
+    xlsatoms -name _NET_SYSTEM_TRAY_MESSAGE_DATA 2>/dev/null | grep -q .
+}
+
+# Starts Xvfb on a free display (from E2E_DISPLAY_BASE, by default chosen from
+# our pid so that parallel runs do not meet), then openbox and trayer, and
+# exports DISPLAY.
+e2e_start_desktop() {
+    local base=${E2E_DISPLAY_BASE:-$((100 + $$ % 400))} number ready
+    ready="$E2E_RUN_DIR/display"
+    for number in $(seq "$base" $((base + 30))); do
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        : >"$ready"
+        # Xvfb writes the display number to fd 3 once it accepts clients.
+        Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+            3>"$ready" >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
+        E2E_XVFB_PID=$!
+        e2e_poll 10 e2e_display_settled "$ready" || true
+        if e2e_alive "$E2E_XVFB_PID" && [ -s "$ready" ]; then
+            export DISPLAY=":$number"
+            break
+        fi
+        e2e_stop_pid "$E2E_XVFB_PID"
+        E2E_XVFB_PID=
+    done
+    [ -n "${E2E_XVFB_PID:-}" ] || e2e_fail "no display could be started" || return 1
+
+    openbox --sm-disable >"$E2E_RUN_DIR/openbox.log" 2>&1 &
+    E2E_OPENBOX_PID=$!
+    e2e_wait_for "the window manager" e2e_window_manager_running || return 1
+
+    trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
+        --SetPartialStrut true --transparent false --tint 0x607080 --expand true \
+        >"$E2E_RUN_DIR/trayer.log" 2>&1 &
+    E2E_TRAYER_PID=$!
+    e2e_wait_for "the tray" e2e_tray_running || return 1
+    e2e_note "desktop on $DISPLAY"
+}
+
+# Whether Xvfb took the display (it wrote the number) or gave up (it ended).
+e2e_display_settled() {
+    [ -s "$1" ] || ! e2e_alive "$E2E_XVFB_PID"
+}
+
+e2e_desktop_running() {
+    e2e_alive "${E2E_XVFB_PID:-0}" && e2e_alive "${E2E_OPENBOX_PID:-0}" &&
+        e2e_alive "${E2E_TRAYER_PID:-0}"
+}
+
+# Ends a process of ours: SIGTERM, then SIGKILL if it is still there after 5 s.
+e2e_stop_pid() {
+    local pid=$1
+    [ -n "$pid" ] && e2e_alive "$pid" || return 0
+    kill -TERM "$pid" 2>/dev/null || true
+    e2e_poll 5 e2e_not_alive "$pid" || kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+}
+
+e2e_not_alive() { ! e2e_alive "$1"; }
+
+e2e_stop_desktop() {
+    e2e_stop_pid "${E2E_TRAYER_PID:-}"
+    e2e_stop_pid "${E2E_OPENBOX_PID:-}"
+    e2e_stop_pid "${E2E_XVFB_PID:-}"
+    E2E_TRAYER_PID='' E2E_OPENBOX_PID='' E2E_XVFB_PID=''
+}
+
+# --- a case's home --------------------------------------------------------
+
+e2e_new_home() {
+    export HOME="$E2E_CASE_DIR/home"
+    export XDG_CONFIG_HOME="$HOME/.config"
+    export XDG_STATE_HOME="$HOME/.local/state"
+    export XDG_DATA_HOME="$HOME/.local/share"
+    export XDG_RUNTIME_DIR="$E2E_CASE_DIR/runtime"
+    export TEMP="$E2E_CASE_DIR/temp"
+    export TESSALINE_POWER_SUPPLY_DIR="$E2E_CASE_DIR/power_supply"
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$TEMP" \
+        "$TESSALINE_POWER_SUPPLY_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+# e2e_fake_power ac: on external power, battery full and charging.
+# e2e_fake_power battery <percent> [<seconds left>]: on battery.
+e2e_fake_power() {
+    local tree=$TESSALINE_POWER_SUPPLY_DIR percent=${2:-100} left=${3:-}
+    rm -rf "${tree:?}"/*
+    mkdir -p "$tree/AC" "$tree/BAT0"
+    echo Mains >"$tree/AC/type"
+    echo Battery >"$tree/BAT0/type"
+    echo 1 >"$tree/BAT0/present"
+    echo "$percent" >"$tree/BAT0/capacity"
+    case $1 in
+    ac)
+        echo 1 >"$tree/AC/online"
+        echo Full >"$tree/BAT0/status"
+        ;;
+    battery)
+        echo 0 >"$tree/AC/online"
+        echo Discharging >"$tree/BAT0/status"
+        if [ -n "$left" ]; then echo "$left" >"$tree/BAT0/time_to_empty_now"; fi
+        ;;
+    *) e2e_fail "e2e_fake_power: ac or battery, not '$1'" ;;
+    esac
+}
+
+# The settings file and the default log file of the case's home.
+e2e_settings_file() { echo "$XDG_CONFIG_HOME/Quorvane.conf"; }
+e2e_log_file() { echo "$TEMP/Tessaline.txt"; }
+
+# e2e_setting <key>: the value stored under the program's section, nothing when
+# there is none.
+e2e_setting() {
+    local file
+    file=$(e2e_settings_file)
+    [ -f "$file" ] || return 0
+    awk -v key="$1" '
+        /^\[/ { section = $0; next }
+        section == "[Tessaline]" && index($0, key "=") == 1 { print substr($0, length(key) + 2) }
+    ' "$file"
+}
+
+# The number of lines in the log.
+e2e_log_line_count() {
+    local file
+    file=$(e2e_log_file)
+    if [ -f "$file" ]; then wc -l <"$file" | tr -d ' '; else echo 0; fi
+}
+
+# e2e_log_has_lines <n>: the log holds at least n lines.
+e2e_log_has_lines() { [ "$(e2e_log_line_count)" -ge "$1" ]; }
+
+# e2e_expect_log_lines_match <extended regex>: every line (CR LF ended) matches.
+e2e_expect_log_lines_match() {
+    local file bad
+    file=$(e2e_log_file)
+    [ -f "$file" ] || e2e_fail "no log file at $file" || return 1
+    bad=$(tr -d '\r' <"$file" | grep -Evx -- "$1" || true)
+    [ -z "$bad" ] || e2e_fail "log lines not matching '$1': $bad" || return 1
+    [ "$(grep -c $'\r$' "$file")" -eq "$(e2e_log_line_count)" ] ||
+        e2e_fail "log lines not ended by CR LF"
+}
+
+# --- the program ----------------------------------------------------------
+
+# e2e_start_app: starts the program in the case's home; its output goes to
+# app.log among the case's artifacts. Sets E2E_APP_PID.
+e2e_start_app() {
+    (
+        cd "$E2E_CASE_DIR" || exit 1
+        unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+        export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
+        export LSAN_OPTIONS="suppressions=$E2E_HERE/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+        exec "$E2E_APP" "$@"
+    ) >"$E2E_CASE_ARTIFACTS/app.log" 2>&1 &
+    E2E_APP_PID=$!
+    E2E_APP_STATUS=
+}
+
+e2e_app_running() { e2e_alive "$E2E_APP_PID"; }
+
+# e2e_stop_app [<signal>]: sends the signal (TERM by default), waits for the end
+# and sets E2E_APP_STATUS; fails when the program does not end in time.
+e2e_stop_app() {
+    kill "-${1:-TERM}" "$E2E_APP_PID" 2>/dev/null || true
+    e2e_wait_app_exit
+}
+
+# Waits for the program to end by itself and sets E2E_APP_STATUS.
+e2e_wait_app_exit() {
+    e2e_wait_for "the program to end" e2e_not_alive "$E2E_APP_PID" || return 1
+    E2E_APP_STATUS=0
+    wait "$E2E_APP_PID" || E2E_APP_STATUS=$?
+    e2e_note "the program ended with status $E2E_APP_STATUS"
+}
+
+# e2e_expect_status <status...>: the program ended with one of these.
+e2e_expect_status() {
+    local status
+    for status in "$@"; do [ "$E2E_APP_STATUS" = "$status" ] && return 0; done
+    e2e_fail "program ended with status $E2E_APP_STATUS, expected one of: $*"
+}
+
+# --- windows --------------------------------------------------------------
+
+# All X windows that carry the program's pid.
+e2e_app_windows() { xdotool search --pid "$E2E_APP_PID" 2>/dev/null || true; }
+
+# e2e_app_windows_titled <title>: the program's windows with exactly that title.
+e2e_app_windows_titled() {
+    xdotool search --all --pid "$E2E_APP_PID" --name "^$1\$" 2>/dev/null || true
+}
+
+e2e_is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+e2e_is_not_viewable() { ! e2e_is_viewable "$1"; }
+
+# The ICCCM state the window manager gives the window: Normal, Iconic or
+# Withdrawn (also for a window it does not manage).
+e2e_wm_state() {
+    local state
+    state=$(xprop -id "$1" WM_STATE 2>/dev/null | sed -n 's/.*window state: *//p' || true)
+    echo "${state:-Withdrawn}"
+}
+
+# Whether the window manager lists the window (on a taskbar, for instance).
+e2e_is_managed() {
+    xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -Eqi "[ #,]$(printf '0x%x' "$1")(,|\$)"
+}
+
+e2e_first_viewable() {
+    local window
+    for window in "$@"; do
+        if e2e_is_viewable "$window"; then
+            echo "$window"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# e2e_window_titled <title>: prints the id of the program's viewable window with
+# that title once there is one.
+e2e_window_titled() {
+    local title=$1
+    e2e_wait_for "a window titled '$title'" e2e_viewable_titled_exists "$title" || return 1
+    # shellcheck disable=SC2046
+    e2e_first_viewable $(e2e_app_windows_titled "$title")
+}
+
+e2e_viewable_titled_exists() {
+    # shellcheck disable=SC2046
+    e2e_first_viewable $(e2e_app_windows_titled "$1") >/dev/null
+}
+
+# The program's main window, once shown.
+e2e_main_window() { e2e_window_titled Tessaline; }
+
+# The window's geometry as WIDTHxHEIGHT.
+e2e_window_size() {
+    xwininfo -id "$1" 2>/dev/null | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'
+}
+
+# Whether the window sits inside another one rather than directly on the root
+# (an embedded tray icon's parent is the tray).
+e2e_is_embedded() {
+    local parent root
+    parent=$(xwininfo -id "$1" -children 2>/dev/null | sed -n 's/.*Parent window id: *\(0x[0-9a-f]*\).*/\1/p')
+    root=$(xwininfo -root 2>/dev/null | sed -n 's/.*Window id: *\(0x[0-9a-f]*\).*/\1/p')
+    [ -n "$parent" ] && [ "$parent" != "$root" ]
+}
+
+# Prints the id of the program's tray icon (a 22 x 22 window embedded in the
+# tray and shown) once there is one.
+e2e_tray_icon() {
+    e2e_wait_for "the tray icon" e2e_find_tray_icon >/dev/null || return 1
+    e2e_find_tray_icon
+}
+
+e2e_find_tray_icon() {
+    local window
+    for window in $(e2e_app_windows); do
+        if [ "$(e2e_window_size "$window")" = 22x22 ] && e2e_is_embedded "$window" &&
+            e2e_is_viewable "$window"; then
+            echo "$window"
+            return 0
+        fi
+    done
+    return 1
+}
+
+e2e_no_tray_icon() { ! e2e_find_tray_icon >/dev/null; }
+
+# e2e_click <window> [<button>]: a click (button 1 by default) in the middle of the window.
+e2e_click() {
+    local size
+    size=$(e2e_window_size "$1")
+    xdotool mousemove --window "$1" $((${size%x*} / 2)) $((${size#*x} / 2)) click "${2:-1}"
+}
+
+# Asks the window manager to minimise the window.
+e2e_minimise() { xdotool windowminimize "$1"; }
+
+# Closes the window as its close box does, through the window manager (Alt+F4).
+e2e_close() {
+    xdotool windowactivate --sync "$1"
+    xdotool key --clearmodifiers alt+F4
+}
+
+# e2e_screenshot <name> [<window>]: saves the screen (or the window) as
+# <name>.png among the case's artifacts.
+e2e_screenshot() {
+    local file="$E2E_CASE_ARTIFACTS/$1.png"
+    if [ -n "${2:-}" ]; then
+        import -window "$2" "$file" 2>/dev/null
+    else
+        import -window root "$file" 2>/dev/null
+    fi || e2e_note "no screenshot $file"
+}
+
+# --- running the cases ----------------------------------------------------
+
+e2e_cases() { declare -F | awk '$3 ~ /^case_/ { print $3 }'; }
+
+e2e_end_case() {
+    local status=$?
+    if [ "$status" -ne 0 ]; then
+        e2e_screenshot failure
+        e2e_note "program output (${E2E_CASE_ARTIFACTS}/app.log):"
+        tail -n 40 "$E2E_CASE_ARTIFACTS/app.log" >&2 2>/dev/null || true
+    fi
+    e2e_stop_pid "${E2E_APP_PID:-}"
+    exit "$status"
+}
+
+# e2e_run_case <name>: runs case_<name> in a subshell with a fresh home.
+e2e_run_case() {
+    local name=$1
+    export E2E_CASE_DIR="$E2E_RUN_DIR/$name"
+    export E2E_CASE_ARTIFACTS="$E2E_ARTIFACTS/$name"
+    rm -rf "$E2E_CASE_ARTIFACTS"
+    mkdir -p "$E2E_CASE_DIR" "$E2E_CASE_ARTIFACTS"
+    (
+        E2E_APP_PID=
+        trap e2e_end_case EXIT
+        set -eu -o pipefail
+        e2e_new_home
+        "$name"
+    )
+}
+
+e2e_cleanup() {
+    e2e_stop_desktop
+    if [ "${E2E_KEEP:-0}" = 1 ]; then
+        e2e_note "kept $E2E_RUN_DIR"
+    elif [ -n "${E2E_RUN_DIR:-}" ]; then
+        rm -rf "$E2E_RUN_DIR"
+    fi
+}
+
+# e2e_main <program> <artifacts folder> [<case>...]: runs the named cases, or
+# every case, and exits 0 when all pass, 1 when one fails, 77 when the desktop
+# tools are missing.
+e2e_main() {
+    if [ $# -lt 2 ]; then
+        echo "usage: $0 <tessaline> <artifacts folder> [case_name...]" >&2
+        exit 2
+    fi
+    E2E_APP=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    mkdir -p "$2"
+    E2E_ARTIFACTS=$(cd "$2" && pwd)
+    shift 2
+    [ -x "$E2E_APP" ] || { e2e_note "no program at $E2E_APP"; exit 2; }
+    e2e_require_tools || exit 77
+
+    local cases failed=0 name status
+    cases=${*:-$(e2e_cases)}
+    for name in $cases; do
+        declare -F "$name" >/dev/null || { e2e_note "no case $name"; exit 2; }
+    done
+
+    E2E_RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-e2e-XXXXXX")
+    trap e2e_cleanup EXIT
+    trap 'exit 130' INT TERM
+    e2e_start_desktop || exit 1
+
+    for name in $cases; do
+        e2e_desktop_running || { e2e_fail "the desktop died before $name"; failed=1; break; }
+        # Not as a condition: that would turn off `set -e` inside the case.
+        e2e_run_case "$name"
+        status=$?
+        if [ "$status" -eq 0 ]; then
+            e2e_note "pass $name"
+        else
+            e2e_note "FAIL $name (artifacts in $E2E_ARTIFACTS/$name)"
+            failed=1
+        fi
+    done
+    exit "$failed"
+}

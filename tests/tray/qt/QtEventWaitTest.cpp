@@ -1,0 +1,192 @@
+#include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+#include <string>
+#include <vector>
+
+#include "tray/qt/QtEventWait.h"
+
+namespace tess::test {
+
+// Long enough that a wait ending by its own time would fail the test run's time
+// limit rather than pass; the waits below must end on Wake.
+//
+// The events of a test are timers on its `scope`, so that a test that fails
+// leaves nothing pending that refers to its locals.
+constexpr int kForever = 24 * 3600 * 1000;
+
+class QtEventWaitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void returnsAtOnceWhenAlreadyDone() {
+        QtEventWait wait;
+        const QObject scope;
+        bool eventRan = false;
+        QTimer::singleShot(0, &scope, [&] { eventRan = true; });
+
+        wait.WaitUntil([] { return true; }, kForever);
+
+        QVERIFY2(!eventRan, "no event runs when there is nothing to wait for");
+    }
+
+    void returnsAtOnceWithoutTime() {
+        QtEventWait wait;
+        const QObject scope;
+        bool eventRan = false;
+        QTimer::singleShot(0, &scope, [&] { eventRan = true; });
+
+        wait.WaitUntil([] { return false; }, 0);
+
+        QVERIFY(!eventRan);
+    }
+
+    void endsOnWakeOnceDone() {
+        QtEventWait wait;
+        const QObject scope;
+        bool done = false;
+        QTimer::singleShot(0, &scope, [&] {
+            done = true;
+            wait.Wake();
+        });
+
+        wait.WaitUntil([&] { return done; }, kForever);
+
+        QVERIFY(done);
+    }
+
+    void keepsWaitingAfterAWakeWhileNotDone() {
+        QtEventWait wait;
+        const QObject scope;
+        bool done = false;
+        std::vector<std::string> events;
+        QTimer::singleShot(0, &scope, [&] {
+            events.push_back("early wake");
+            wait.Wake();
+        });
+        QTimer::singleShot(20, &scope, [&] {
+            events.push_back("done");
+            done = true;
+            wait.Wake();
+        });
+
+        wait.WaitUntil([&] { return done; }, kForever);
+
+        QCOMPARE(events, (std::vector<std::string>{"early wake", "done"}));
+    }
+
+    void endsWhenItsTimeRunsOut() {
+        QtEventWait wait;
+
+        wait.WaitUntil([] { return false; }, 50);
+
+        QVERIFY(true);  // it returned
+    }
+
+    void handlesEventsWhileWaiting() {
+        QtEventWait wait;
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            if (++ticks == 3) wait.Wake();
+        });
+        ticker.start(1);
+
+        wait.WaitUntil([&] { return ticks >= 3; }, kForever);
+
+        QCOMPARE(ticks, 3);
+    }
+
+    // The wait sleeps in an event loop of its own rather than polling for events.
+    void waitsInANestedEventLoop() {
+        QtEventWait wait;
+        const QObject scope;
+        const int levelBefore = QThread::currentThread()->loopLevel();
+        int levelDuring = -1;
+        QTimer::singleShot(0, &scope, [&] {
+            levelDuring = QThread::currentThread()->loopLevel();
+            wait.Wake();
+        });
+
+        wait.WaitUntil([&] { return levelDuring >= 0; }, kForever);
+
+        QCOMPARE(levelDuring, levelBefore + 1);
+    }
+
+    void aWaitInsideAWaitEndsFirst() {
+        QtEventWait wait;
+        const QObject scope;
+        bool outerDone = false;
+        bool innerDone = false;
+        std::vector<std::string> order;
+        QTimer::singleShot(0, &scope, [&] {
+            QTimer::singleShot(0, &scope, [&] {
+                outerDone = true;
+                wait.Wake();
+                order.push_back("outer woken");
+            });
+            QTimer::singleShot(20, &scope, [&] {
+                innerDone = true;
+                wait.Wake();
+            });
+            wait.WaitUntil([&] { return innerDone; }, kForever);
+            order.push_back("inner returned");
+        });
+
+        wait.WaitUntil([&] { return outerDone; }, kForever);
+        order.push_back("outer returned");
+
+        QCOMPARE(order,
+                 (std::vector<std::string>{"outer woken", "inner returned", "outer returned"}));
+    }
+
+    void anInnerWaitMayRunOutWhileTheOuterGoesOn() {
+        QtEventWait wait;
+        const QObject scope;
+        bool outerDone = false;
+        std::vector<std::string> order;
+        QTimer::singleShot(0, &scope, [&] {
+            wait.WaitUntil([] { return false; }, 10);
+            order.push_back("inner returned");
+            outerDone = true;
+            wait.Wake();
+        });
+
+        wait.WaitUntil([&] { return outerDone; }, kForever);
+        order.push_back("outer returned");
+
+        QCOMPARE(order, (std::vector<std::string>{"inner returned", "outer returned"}));
+    }
+
+    void aWakeWithoutAWaitIsHarmless() {
+        QtEventWait wait;
+        const QObject scope;
+        wait.Wake();
+        bool done = false;
+        QTimer::singleShot(0, &scope, [&] {
+            done = true;
+            wait.Wake();
+        });
+
+        wait.WaitUntil([&] { return done; }, kForever);
+
+        QVERIFY(done);
+    }
+
+    // Last: once the application has been told to quit, no event loop runs again.
+    void endsWhenTheApplicationQuits() {
+        QtEventWait wait;
+        const QObject scope;
+        QTimer::singleShot(0, &scope, [] { QCoreApplication::exit(0); });
+
+        wait.WaitUntil([] { return false; }, kForever);
+
+        QVERIFY(true);  // it returned
+    }
+};
+
+}  // namespace tess::test
+
+QTEST_MAIN(tess::test::QtEventWaitTest)
+#include "QtEventWaitTest.moc"

@@ -1,0 +1,271 @@
+#include <QHeaderView>
+#include <QImage>
+#include <QScreen>
+#include <QScrollBar>
+#include <QtTest>
+#include <string>
+
+#include "ui/LogList.h"
+#include "ui/LogListModel.h"
+#include "ui/LogListView.h"
+
+using tess::LogList;
+using tess::LogListView;
+
+namespace {
+
+const std::string kBatteryLine =
+    "12/7/26 6:01:43 AM Battery Level is 87% (2 Hours, 15 Minutes, 0 Seconds remaining on "
+    "battery).";
+const std::string kAcLine = "12/7/26 6:01:43 AM Running on AC Power";
+
+// A log line that differs from its neighbours in every field.
+std::string NumberedLine(int i) {
+    if (i % 7 == 0) return std::to_string(i) + " Running on AC Power";
+    return std::to_string(i) + " Battery Level is " + std::to_string(i % 101) + "% (" +
+           std::to_string(i % 24) + " Hours, " + std::to_string(i % 60) + " Minutes, " +
+           std::to_string(i % 59) + " Seconds remaining on battery).";
+}
+
+LogListView& ViewOf(LogList& list) {
+    return *list.findChild<LogListView*>();
+}
+
+}  // namespace
+
+class LogListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void entryComesBackExactly_data();
+    void entryComesBackExactly();
+    void manyEntriesComeBackAcrossBlocks();
+    void rowsOutsideTheListAreEmpty();
+    void clearEmptiesTheListAndKeepsTheColumn();
+    void headerShowsTextAndWidth();
+    void followsTheNewestEntry_data();
+    void followsTheNewestEntry();
+    void keepsFollowingWhenResized();
+    void newestEntryIsPainted_data();
+    void newestEntryIsPainted();
+    void keysMoveTheSelection_data();
+    void keysMoveTheSelection();
+    void clickSelectsTheRow();
+};
+
+void LogListTest::entryComesBackExactly_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("battery") << QByteArray::fromStdString(kBatteryLine);
+    QTest::newRow("battery, time unknown") << QByteArray("12/7/26 6:01:43 AM Battery Level is 5%.");
+    QTest::newRow("AC power") << QByteArray::fromStdString(kAcLine);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("phrases only") << QByteArray(
+        " Running on AC Power Battery Level is % ( Hours,  Minutes, ");
+    QTest::newRow("phrases cut short") << QByteArray(" Battery Level is% Hours, Minutes, Seconds");
+    QTest::newRow("non-ASCII") << QByteArray("7.12.26 6:01 Akku: 87 % – noch 2 Std. ✓ 電池");
+    QTest::newRow("code bytes") << QByteArray("\x01\x02\x03\x04\x05\x06\x07\x08");
+    QTest::newRow("code bytes around phrases")
+        << QByteArray("\x07 Hours, \x01% (\x07\x07 Running on AC Power\x06");
+    QTest::newRow("escape at the end") << QByteArray("87%\x07");
+    QTest::newRow("inner NUL") << QByteArray("a\0b Hours, ", 10);
+    QTest::newRow("not UTF-8") << QByteArray("\xff\xfe Battery Level is \x80");
+    QTest::newRow("longer than a text block") << QByteArray(3 * 1024 * 1024 + 5, '\x03');
+}
+
+void LogListTest::entryComesBackExactly() {
+    QFETCH(QByteArray, line);
+    LogList list;
+    list.Append("first");
+    list.Append(line.toStdString());
+    list.Append("last");
+
+    QCOMPARE(list.Count(), 3);
+    QCOMPARE(QByteArray::fromStdString(list.Entry(1)), line);
+    QCOMPARE(list.Entry(0), std::string("first"));
+    QCOMPARE(list.Entry(2), std::string("last"));
+    QCOMPARE(list.model()->data(list.model()->index(1)).toString(), QString::fromUtf8(line));
+}
+
+void LogListTest::manyEntriesComeBackAcrossBlocks() {
+    LogList list;
+    const int rows = 120000;  // several blocks of text and of offsets
+    for (int i = 0; i < rows; ++i) list.Append(NumberedLine(i));
+
+    QCOMPARE(list.Count(), rows);
+    for (int i = 0; i < rows; ++i) {
+        if (list.Entry(i) != NumberedLine(i)) QFAIL(qPrintable(QString("row %1 differs").arg(i)));
+    }
+}
+
+void LogListTest::rowsOutsideTheListAreEmpty() {
+    LogList list;
+    list.Append(kAcLine);
+    QCOMPARE(list.Entry(-1), std::string());
+    QCOMPARE(list.Entry(1), std::string());
+    QVERIFY(!list.model()->data(list.model()->index(1)).isValid());
+}
+
+void LogListTest::clearEmptiesTheListAndKeepsTheColumn() {
+    LogList list;
+    list.SetHeader("Battery Level", 300);
+    for (int i = 0; i < 5000; ++i) list.Append(NumberedLine(i));
+    ViewOf(list).Header().resizeSection(0, 410);  // as the user drags it
+
+    list.Clear();
+    QCOMPARE(list.Count(), 0);
+    QCOMPARE(list.Entry(0), std::string());
+    QCOMPARE(ViewOf(list).Header().sectionSize(0), 410);
+    QCOMPARE(ViewOf(list).CurrentRow(), -1);
+
+    list.Append(kAcLine);
+    list.Append(kBatteryLine);
+    QCOMPARE(list.Count(), 2);
+    QCOMPARE(list.Entry(0), kAcLine);
+    QCOMPARE(list.Entry(1), kBatteryLine);
+}
+
+void LogListTest::headerShowsTextAndWidth() {
+    LogList list;
+    list.SetHeader("Battery Level", 467);
+    const QHeaderView& header = ViewOf(list).Header();
+    QCOMPARE(header.count(), 1);
+    QCOMPARE(header.model()->headerData(0, Qt::Horizontal).toString(), QString("Battery Level"));
+    QCOMPARE(header.sectionSize(0), 467);
+}
+
+void LogListTest::followsTheNewestEntry_data() {
+    QTest::addColumn<int>("rowsAwayFromEnd");
+    QTest::addColumn<bool>("follows");
+    QTest::newRow("at the end") << 0 << true;
+    QTest::newRow("one row up") << 1 << false;
+    QTest::newRow("at the top") << -1 << false;
+}
+
+void LogListTest::followsTheNewestEntry() {
+    QFETCH(int, rowsAwayFromEnd);
+    QFETCH(bool, follows);
+    LogList list;
+    list.SetHeader("Battery Level", 467);
+    list.resize(520, 169);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    for (int i = 0; i < 200; ++i) list.Append(NumberedLine(i));
+    QScrollBar& bar = *ViewOf(list).verticalScrollBar();
+    QVERIFY(bar.maximum() > 0);
+    QCOMPARE(bar.value(), bar.maximum());
+
+    bar.setValue(rowsAwayFromEnd < 0 ? 0 : bar.maximum() - rowsAwayFromEnd);
+    const int before = bar.value();
+    for (int i = 200; i < 210; ++i) list.Append(NumberedLine(i));
+
+    const LogListView& view = ViewOf(list);
+    const int lastRowY = (list.Count() - 1 - bar.value()) * view.RowHeight();
+    const bool newestInSight = view.RowAt(lastRowY) == list.Count() - 1 &&
+                               lastRowY + view.RowHeight() <= view.viewport()->height();
+    QCOMPARE(newestInSight, follows);
+    QCOMPARE(bar.value() == bar.maximum(), follows);
+    if (!follows) QCOMPARE(bar.value(), before);
+}
+
+void LogListTest::keepsFollowingWhenResized() {
+    LogList list;
+    list.resize(520, 400);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    for (int i = 0; i < 100; ++i) list.Append(NumberedLine(i));
+    QScrollBar& bar = *ViewOf(list).verticalScrollBar();
+
+    list.resize(520, 120);
+    QCoreApplication::processEvents();
+    QVERIFY(bar.maximum() > 0);
+    QCOMPARE(bar.value(), bar.maximum());
+}
+
+void LogListTest::newestEntryIsPainted_data() {
+    QTest::addColumn<int>("blankRowsBefore");
+    QTest::newRow("list not yet full") << 3;
+    QTest::newRow("list scrolling") << 50;
+}
+
+void LogListTest::newestEntryIsPainted() {
+    QFETCH(int, blankRowsBefore);
+    LogList list;
+    list.SetHeader("Battery Level", 467);
+    list.resize(520, 169);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    for (int i = 0; i < blankRowsBefore; ++i) {
+        list.Append("");
+        QCoreApplication::processEvents();
+    }
+    list.Append("WWWWWWWW");
+    QCoreApplication::processEvents();
+
+    LogListView& view = ViewOf(list);
+    // What the window really shows: the offscreen screen hands out its backing store.
+    const QPoint origin = view.viewport()->mapTo(&list, QPoint(0, 0));
+    const QImage image = list.screen()
+                             ->grabWindow(list.winId(), origin.x(), origin.y(),
+                                          view.viewport()->width(), view.viewport()->height())
+                             .toImage();
+    const auto inkInRow = [&](int row) {
+        const int top = (row - view.verticalScrollBar()->value()) * view.RowHeight();
+        for (int y = top; y < top + view.RowHeight(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != Qt::white) return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(inkInRow(list.Count() - 1));
+    QVERIFY(!inkInRow(list.Count() - 2));
+}
+
+void LogListTest::keysMoveTheSelection_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("pages");  // pages of rows beyond that row
+    QTest::newRow("down from none") << QList<int>{Qt::Key_Down} << 0 << 0;
+    QTest::newRow("end") << QList<int>{Qt::Key_End} << 99 << 0;
+    QTest::newRow("end, up") << QList<int>{Qt::Key_End, Qt::Key_Up} << 98 << 0;
+    QTest::newRow("past the end") << QList<int>{Qt::Key_End, Qt::Key_Down} << 99 << 0;
+    QTest::newRow("home, up") << QList<int>{Qt::Key_Home, Qt::Key_Up} << 0 << 0;
+    QTest::newRow("home, page down") << QList<int>{Qt::Key_Home, Qt::Key_PageDown} << 0 << 1;
+    QTest::newRow("end, page up") << QList<int>{Qt::Key_End, Qt::Key_PageUp} << 99 << -1;
+}
+
+void LogListTest::keysMoveTheSelection() {
+    QFETCH(QList<int>, keys);
+    QFETCH(int, row);
+    QFETCH(int, pages);
+    LogList list;
+    list.resize(520, 169);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    for (int i = 0; i < 100; ++i) list.Append(NumberedLine(i));
+    LogListView& view = ViewOf(list);
+    const int page = view.verticalScrollBar()->pageStep();
+    const int selected = row + pages * page;
+
+    for (int key : keys) QTest::keyClick(&view, static_cast<Qt::Key>(key));
+    QCOMPARE(view.CurrentRow(), selected);
+    const int top = view.verticalScrollBar()->value();
+    QVERIFY(selected >= top && selected < top + page);
+}
+
+void LogListTest::clickSelectsTheRow() {
+    LogList list;
+    list.resize(520, 169);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    for (int i = 0; i < 100; ++i) list.Append(NumberedLine(i));
+    LogListView& view = ViewOf(list);
+    const int top = view.verticalScrollBar()->value();
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(20, 2 * view.RowHeight() + view.RowHeight() / 2));
+    QCOMPARE(view.CurrentRow(), top + 2);
+    QCOMPARE(view.verticalScrollBar()->value(), top);
+}
+
+QTEST_MAIN(LogListTest)
+#include "LogListTest.moc"

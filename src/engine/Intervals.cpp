@@ -14,7 +14,7 @@ std::int32_t GetIntervalSeconds(const std::optional<std::string>& selectedCaptio
 
 namespace {
 std::string TwoDigits(long value) {
-    return (value < 10 ? "0" : "") + std::to_string(value);
+    return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
 }
 }  // namespace
 

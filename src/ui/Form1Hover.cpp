@@ -1,4 +1,4 @@
-#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,9 +17,10 @@ namespace {
 // A list asks for the default pointer wherever the mouse is over it.
 void WatchList(PointerSetting& pointer, QWidget* list) {
     pointer.Watch(list, PointerSetting::kDefault);
-    auto views = list->findChildren<QAbstractItemView*>();
-    if (auto* view = qobject_cast<QAbstractItemView*>(list)) views.append(view);
-    for (QAbstractItemView* view : views) {
+    // Scroll areas rather than item views: the log list paints its own rows.
+    auto views = list->findChildren<QAbstractScrollArea*>();
+    if (auto* view = qobject_cast<QAbstractScrollArea*>(list)) views.append(view);
+    for (QAbstractScrollArea* view : views) {
         if (view != list) pointer.Watch(view, PointerSetting::kDefault);
         pointer.Watch(view->viewport(), PointerSetting::kDefault);
     }

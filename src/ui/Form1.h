@@ -14,6 +14,7 @@
 #include "ui/PointerSetting.h"
 
 class QCheckBox;
+class QCloseEvent;
 class QGroupBox;
 class QLineEdit;
 class QProgressBar;
@@ -29,6 +30,9 @@ inline constexpr const char* kTurnOnCaption = "Turn On Automatic Log";
 inline constexpr const char* kTurnOffCaption = "Turn Off Automatic Log";
 // The period of Timer1 while automatic logging is on.
 inline constexpr int kTickMilliseconds = 1000;
+
+// True while the main window is hidden behind its tray icon; false at start.
+extern bool HiddenToTray;
 
 // The main window: the log list, the interval list with the countdown, the
 // automatic-logging switch, the log file commands and the start-up options.
@@ -63,6 +67,20 @@ public:
     void Check4_Click();
     void Check8_Click();
 
+    // Window state and shutdown. A minimised window hides behind the tray icon,
+    // which brings it back; every close request ends the program.
+    void Form_Resize();
+    void cSysTray1_MouseUp(std::int16_t button, std::int32_t id);
+    // Stops logging, takes the icon out of the tray and ends the process; runs
+    // once, whatever asks for it (the window, the session or a signal).
+    void Form_QueryUnload();
+
+    // TrayHost: the events of cSysTray1.
+    void MouseUp(std::int16_t button, std::int32_t id) override;
+
+    // Showing a minimised window hides it into the tray instead (Form_Resize).
+    void setVisible(bool visible) override;
+
     // The pointer setting (PointerSetting's values) and the hand pointer.
     int MousePointer() const { return pointer_->value(); }
     void SetMousePointer(int setting) { pointer_->Set(setting); }
@@ -94,6 +112,10 @@ public:
     QPushButton* PushButton4 = nullptr;
     IntervalList* ListView2 = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildLayout();
     void ConnectHandlers();
@@ -103,6 +125,7 @@ private:
     void RestoreAutomaticLog(ErrorTrap& trap);
     void RestoreStartupOptions(ErrorTrap& trap);
     bool AutomaticLogOn() const;
+    bool TickGoesOn();
     void EndTickSwitchedOff();
     void Yield();
 
@@ -113,6 +136,7 @@ private:
     TickTimer& timer1_;
 
     bool isLoading_ = false;
+    bool shuttingDown_ = false;
     std::int32_t elapsedSeconds_ = 0;
     std::int32_t currentInterval_ = 0;
     PointerSetting* pointer_;

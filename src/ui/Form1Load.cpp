@@ -8,6 +8,7 @@
 #include "settings/DefaultLogPath.h"
 #include "ui/CursorFile.h"
 #include "ui/Form1.h"
+#include "ui/HiddenWindowState.h"
 #include "ui/IntegerText.h"
 #include "ui/IntervalList.h"
 #include "ui/LogList.h"
@@ -115,7 +116,10 @@ void Form1::RestoreStartupOptions(ErrorTrap& trap) {
     trap.Step(198, [&] { Check8->setVisible(true); });
     bool minimized = false;
     trap.Step(200, [&] { minimized = Check8->isChecked(); });
-    if (minimized) trap.Step(202, [&] { setWindowState(Qt::WindowMinimized); });
+    // The window is not shown yet: showing it takes the state (Form1::setVisible).
+    if (minimized) {
+        trap.Step(202, [&] { SetWindowStateKeepingHidden(*this, Qt::WindowMinimized); });
+    }
 }
 
 }  // namespace tess

@@ -25,6 +25,15 @@ bool Form1::AutomaticLogOn() const {
     return PushButton5->text() == kTurnOffCaption;
 }
 
+// Whether a tick that let other events run goes on: not once the program is
+// shutting down (no entry is written then), nor when the switch was turned off.
+bool Form1::TickGoesOn() {
+    if (shuttingDown_) return false;
+    if (AutomaticLogOn()) return true;
+    EndTickSwitchedOff();
+    return false;
+}
+
 // The switch was turned off while the tick let other events run: the tick ends
 // without an entry and without re-arming. The timer is left as the switch leaves
 // it, enabled with period 0, so that switching on again resumes the ticks; a count
@@ -61,7 +70,7 @@ void Form1::Timer1_Timer() {
         Frame1->setTitle(QStringLiteral("Next log will occur in ") + QString::fromStdString(left));
     });
     trap.Step(112, [&] { Yield(); });
-    if (!AutomaticLogOn()) return EndTickSwitchedOff();
+    if (!TickGoesOn()) return;
 
     bool due = false;
     trap.Step(114, [&] { due = elapsedSeconds_ == currentInterval_; });
@@ -69,10 +78,10 @@ void Form1::Timer1_Timer() {
     trap.Step(116, [&] { timer1_.SetInterval(0); });
     trap.Step(118, [&] { timer1_.SetEnabled(false); });
     trap.Step(120, [&] { Yield(); });
-    if (!AutomaticLogOn()) return EndTickSwitchedOff();
+    if (!TickGoesOn()) return;
     trap.Step(122, [&] { intervalSave_.LogBatteryNow(); });
     trap.Step(124, [&] { Yield(); });
-    if (!AutomaticLogOn()) return EndTickSwitchedOff();
+    if (!TickGoesOn()) return;
     trap.Step(126, [&] { elapsedSeconds_ = 0; });
     trap.Step(128, [&] { ProgressBar1->setValue(0); });
     trap.Step(130, [&] { timer1_.SetInterval(kTickMilliseconds); });
@@ -105,6 +114,8 @@ void Form1::PushButton6_Click() {
         timer1_.SetInterval(0);
     });
     trap.Step(102, [&] { Yield(); });
+    // A close handled meanwhile has ended the program: no entry after it.
+    if (shuttingDown_) return;
     trap.Step(104, [&] { SetMousePointer(PointerSetting::kBusy); });
     trap.Step(106, [&] { intervalSave_.LogBatteryNow(); });
     trap.Step(108, [&] { SetMousePointer(PointerSetting::kDefault); });

@@ -37,6 +37,8 @@ struct Form1Services {
     std::function<int()> drawHomePageNumber = {};
     // Lets pending events run once; empty: QCoreApplication::processEvents.
     std::function<void()> yield = {};
+    // Ends the process at once; empty: EndProcess (ui/ProcessEnd.h).
+    std::function<void()> endProcess = {};
     // The window icon, taken from the support window; empty: none.
     std::function<QIcon()> ghostIcon = {};
     // Where the optional files are looked up; empty: the program folder.

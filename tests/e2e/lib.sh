@@ -374,6 +374,147 @@ e2e_screenshot() {
     fi || e2e_note "no screenshot $file"
 }
 
+# --- boxes the program shows ---------------------------------------------
+
+# The program's shown boxes titled "Application Error" (the standard error report).
+e2e_reports() {
+    local window
+    for window in $(e2e_app_windows_titled 'Application Error'); do
+        if e2e_is_viewable "$window"; then echo "$window"; fi
+    done
+}
+
+# e2e_answer <window> [<key>]: gives the box the focus, presses the key (Return,
+# its default button, unless told otherwise) and waits for the box to go.
+e2e_answer() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    xdotool key --clearmodifiers "${2:-Return}"
+    e2e_wait_for "box $1 to close" e2e_is_not_viewable "$1"
+}
+
+# Answers the error reports shown now; adds their number to E2E_REPORTS.
+e2e_answer_reports() {
+    local window
+    for window in $(e2e_reports); do
+        e2e_answer "$window" || return 1
+        E2E_REPORTS=$((${E2E_REPORTS:-0} + 1))
+    done
+}
+
+# The time in seconds, with a fraction.
+e2e_now() { date +%s.%N; }
+
+# e2e_before <time>: whether that moment (from e2e_now) is still to come.
+e2e_before() { awk -v t="$1" -v now="$(e2e_now)" 'BEGIN { exit !(now < t) }'; }
+
+# e2e_later <seconds>: the moment that many seconds from now.
+e2e_later() { awk -v s="$1" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n", now + s }'; }
+
+# e2e_answer_reports_for <seconds>: for that long, answers every error report
+# as it shows, adding their number to E2E_REPORTS; fails when the program ends.
+e2e_answer_reports_for() {
+    local until
+    until=$(e2e_later "$1")
+    while e2e_before "$until"; do
+        e2e_app_running || e2e_fail "the program ended" || return 1
+        e2e_answer_reports || return 1
+        sleep "$E2E_POLL_INTERVAL"
+    done
+}
+
+e2e_main_window_shown() { e2e_viewable_titled_exists Tessaline; }
+
+# e2e_start_app_past_reports: starts the program and answers the error reports
+# of its start-up until its main window shows; E2E_REPORTS counts them.
+e2e_start_app_past_reports() {
+    E2E_REPORTS=0
+    e2e_start_app "$@"
+    local until
+    until=$(e2e_later "$E2E_TIMEOUT")
+    until e2e_main_window_shown; do
+        e2e_app_running || e2e_fail "the program ended while starting" || return 1
+        e2e_before "$until" || e2e_fail "timed out waiting for the main window" || return 1
+        e2e_answer_reports || return 1
+        sleep "$E2E_POLL_INTERVAL"
+    done
+}
+
+# e2e_expect_reports <n>: E2E_REPORTS is n.
+e2e_expect_reports() {
+    [ "${E2E_REPORTS:-0}" -eq "$1" ] ||
+        e2e_fail "$E2E_REPORTS error reports where $1 were expected"
+}
+
+# e2e_click_at <window> <x> <y>: a click of button 1 at that point of the window.
+e2e_click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
+# --- the program's folder -------------------------------------------------
+
+# Runs the program from a copy in a folder of the case's own, E2E_PROGRAM_DIR,
+# so that the case can put optional files beside it.
+e2e_use_program_copy() {
+    E2E_PROGRAM_DIR="$E2E_CASE_DIR/program"
+    mkdir -p "$E2E_PROGRAM_DIR"
+    cp "$E2E_APP" "$E2E_PROGRAM_DIR/"
+    E2E_APP="$E2E_PROGRAM_DIR/$(basename "$E2E_APP")"
+}
+
+# --- settings -------------------------------------------------------------
+
+# e2e_write_settings <key=value>...: a settings file holding exactly these lines
+# under the program's section, written as they are.
+e2e_write_settings() {
+    local file line
+    file=$(e2e_settings_file)
+    mkdir -p "$(dirname "$file")"
+    {
+        printf '[Tessaline]\n'
+        for line in "$@"; do printf '%s\n' "$line"; done
+    } >"$file"
+}
+
+# --- the tray and the window's states -----------------------------------
+
+# Prints the id of the program's balloon (a window of its own, Qt draws it, taller
+# than a tooltip) while one is shown.
+e2e_find_balloon() {
+    local window size
+    for window in $(e2e_app_windows); do
+        size=$(e2e_window_size "$window")
+        if e2e_is_viewable "$window" && ! e2e_is_embedded "$window" &&
+            [ "$(xdotool getwindowname "$window" 2>/dev/null)" != Tessaline ] &&
+            [ "${size#*x}" -gt 40 ]; then
+            echo "$window"
+            return 0
+        fi
+    done
+    return 1
+}
+
+e2e_no_balloon() { ! e2e_find_balloon >/dev/null; }
+
+# e2e_click_icon <icon> <button>: clicks the icon, then moves the pointer away so
+# that the icon's tooltip does not come up.
+e2e_click_icon() {
+    e2e_click "$1" "$2"
+    xdotool mousemove 10 10
+}
+
+# Whether the window has the input focus.
+e2e_is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
+# The window is back: shown, in the normal state.
+e2e_is_restored() { e2e_is_viewable "$1" && [ "$(e2e_wm_state "$1")" = Normal ]; }
+
+# The window is hidden behind the icon: not shown, not even on a taskbar.
+e2e_is_hidden_in_tray() { e2e_is_not_viewable "$1" && ! e2e_is_managed "$1"; }
+
+# The program is gone, and its windows (the tray icon among them) with it.
+e2e_expect_clean_end() {
+    e2e_expect_status 0
+    [ -z "$(e2e_app_windows)" ] || e2e_fail "windows left behind: $(e2e_app_windows)"
+}
+
 # --- running the cases ----------------------------------------------------
 
 e2e_cases() { declare -F | awk '$3 ~ /^case_/ { print $3 }'; }

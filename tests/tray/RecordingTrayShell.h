@@ -61,7 +61,7 @@ public:
         std::swap(proc_, proc);
         return proc;
     }
-    bool IsAvailable() const override { return true; }
+    bool IsAvailable() const override { return available; }
 
     // What the shell does when the user acts on the icon: calls the window's procedure.
     std::intptr_t Deliver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -82,6 +82,8 @@ public:
     std::vector<WindowMessage> reachedOwnProc;
     std::function<void(const SentRecord&)> onNotify;
     bool result = true;
+    // Whether the desktop offers a notification area.
+    bool available = true;
 
 private:
     WindowHandle window_;

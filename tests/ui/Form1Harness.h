@@ -135,6 +135,11 @@ public:
                         it->second();
                     }
                 },
+            .endProcess =
+                [this] {
+                    ++processEnds;
+                    if (onEndProcess) onEndProcess();
+                },
             .ghostIcon = ghostIcon,
             .programFolder = programFolder});
         return *form;
@@ -168,6 +173,9 @@ public:
     // Yields counted from 1; an action runs during the yield of its number.
     int yields = 0;
     std::map<int, std::function<void()>> duringYield;
+    // The ends of the process the window asked for, and what runs at each.
+    int processEnds = 0;
+    std::function<void()> onEndProcess;
     std::unique_ptr<Form1> form;
 
 private:

@@ -6,8 +6,13 @@ a light cyan ground (#B1FFFF) and a blue (#07A2FE) letter 'Q' outlined in black,
 fully opaque. The 16 x 16 icon is drawn pixel by pixel below; the larger ones are
 rendered from the same shapes with anti-aliased edges.
 
-Run once after changing the design; the PNGs are kept in resources/icons/:
-    python3 tools/draw_icons.py resources/icons
+It also writes the two icon files of the Windows build, each one ICO container
+of the sizes the Qt resources give that icon: tessaline.ico (the application)
+and tray-q.ico (the tray icon).
+
+Run once after changing the design; the PNGs are kept in resources/icons/ and
+the icon files in resources/win32/:
+    python3 tools/draw_icons.py resources/icons resources/win32
 """
 
 import math
@@ -114,15 +119,54 @@ def png(rows):
             + chunk(b"IEND", b""))
 
 
-def main(folder):
+def dib(rows):
+    """An icon image as a device-independent bitmap: a header giving twice the
+    picture's height (the picture and its mask), the 32-bit BGRA picture bottom
+    row first, and an AND mask of zeros, which shows every pixel."""
+    height, width = len(rows), len(rows[0])
+    pixels = b"".join(bytes((b, g, r, 0xFF)) for row in reversed(rows) for r, g, b in row)
+    mask_row = ((width + 31) // 32) * 4
+    mask = bytes(mask_row * height)
+    header = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, 32, 0, len(pixels) + len(mask),
+                         0, 0, 0, 0)
+    return header + pixels + mask
+
+
+def ico(images):
+    """An ICO file of `images` ({size: rows}): bitmaps below 256 pixels, which
+    every reader takes, and a PNG at 256, as Windows expects there."""
+    entries = [(size, png(rows) if size >= 256 else dib(rows))
+               for size, rows in sorted(images.items())]
+    offset = 6 + 16 * len(entries)
+    directory = struct.pack("<HHH", 0, 1, len(entries))
+    for size, data in entries:
+        side = size % 256  # 0 stands for 256
+        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return directory + b"".join(data for _, data in entries)
+
+
+# The sizes of each icon, as the Qt resources (resources/icons.qrc) list them.
+ICONS = {
+    "tessaline": (16, 32, 48, 128, 256),
+    "tray-q": (16, 22, 24, 32, 48),
+}
+
+
+def main(folder, ico_folder):
     os.makedirs(folder, exist_ok=True)
+    os.makedirs(ico_folder, exist_ok=True)
     images = {16: pixel_art(PIXELS_16, COLOURS_16)}
     for size in (22, 24, 32, 48, 128, 256):
         images[size] = render(size)
     for size, rows in images.items():
         with open(os.path.join(folder, "q-%d.png" % size), "wb") as out:
             out.write(png(rows))
+    for name, sizes in ICONS.items():
+        with open(os.path.join(ico_folder, name + ".ico"), "wb") as out:
+            out.write(ico({size: images[size] for size in sizes}))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "resources/icons")
+    main(sys.argv[1] if len(sys.argv) > 1 else "resources/icons",
+         sys.argv[2] if len(sys.argv) > 2 else "resources/win32")

@@ -7,6 +7,7 @@
 #include "settings/mStartUp.h"
 #include "tray/qt/QtEventWait.h"
 #include "tray/qt/QtTrayShell.h"
+#include "ui/QtDateTimeFormat.h"
 #include "ui/linux/XdgLauncher.h"
 
 namespace tess {
@@ -14,6 +15,7 @@ namespace tess {
 PlatformServices MakePlatformServices() {
     PlatformServices services;
     services.power = std::make_unique<SysfsPowerSource>(SysfsPowerSource::DefaultFolder());
+    services.format = std::make_unique<QtDateTimeFormat>();
     services.store = std::make_unique<IniSettingsStore>(IniSettingsStore::DefaultFolder());
     services.launcher = std::make_unique<XdgLauncher>();
     services.autostart = MakePlatformAutostartEntry();

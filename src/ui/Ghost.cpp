@@ -13,6 +13,7 @@
 
 #include "Vendor.h"
 #include "common/AppTitle.h"
+#include "common/Error.h"
 #include "common/Dialogs.h"
 #include "common/Files.h"
 #include "resources/Icons.h"
@@ -124,8 +125,12 @@ void Ghost::Form_Load() {
 
     const std::string picturePath = InProgram("icon256.gif");
     QPixmap picture;
-    // A picture that cannot be read counts as no picture.
-    if (FileExists(picturePath) && picture.load(FromUtf8(picturePath))) {
+    // A picture that cannot be read counts as no picture, and is named in the
+    // diagnostic output.
+    const auto loadPicture = [&] {
+        if (!picture.load(FromUtf8(picturePath))) throw Error("Invalid picture " + picturePath);
+    };
+    if (FileExists(picturePath) && RunQuietly("Ghost.Form_Load", loadPicture)) {
         if (!HasVideo()) HideVideoButton();
         Image1->setPixmap(picture);
         Image1->resize(picture.size());

@@ -187,6 +187,8 @@ private slots:
         GhostHarness h;
         WriteAll(h.File("icon256.gif"), "not a picture");
         h.AddVideo();
+        QTest::ignoreMessage(QtWarningMsg,
+                             ("Ghost.Form_Load: Invalid picture " + h.File("icon256.gif")).c_str());
         Ghost& ghost = h.Load();
         QCOMPARE(ghost.HeightTwips(), 4215);
         QCOMPARE(Tops(ghost), (QList<int>{2010, 2550, 3090, 3630}));

@@ -39,8 +39,14 @@ private:
 void DurableLogWriter::AppendLine(const std::string& path, const std::string& line) {
     if (path.empty()) throw Error(ErrnoText(ENOENT));
     const std::string record = FromUtf8ToLocale(line) + "\r\n";
-    Fd file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
+    // Opened without blocking: a named pipe that nobody reads would otherwise
+    // keep the open waiting for ever; it fails at once instead. The write
+    // itself blocks as usual.
+    Fd file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK,
+                   0644));
     if (file.get() < 0) Fail();
+    const int flags = ::fcntl(file.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) Fail();
     // One write keeps the line whole: appends are atomic to the file position,
     // and a short write (disk full) is reported rather than continued.
     ssize_t written;

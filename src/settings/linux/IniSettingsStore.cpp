@@ -220,7 +220,11 @@ struct IniLine {
 
 // Blank lines, comments and anything that is neither "[section]" nor
 // "key=value" are Other; they are ignored when reading and kept when writing.
-IniLine ParseLine(std::string_view line) {
+// The first line may begin with the byte order mark that some editors put at
+// the start of a UTF-8 file; like QSettings, we read past it (and keep it).
+IniLine ParseLine(std::string_view line, bool first) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (first && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
     const std::string_view body = Trim(line);
     if (body.empty() || body.front() == ';' || body.front() == '#') return {};
     if (body.front() == '[') {
@@ -268,7 +272,7 @@ void SetEntry(std::vector<std::string>& lines, const std::string& section, const
     bool inSection = false;
     bool replaced = false;
     for (std::size_t i = 0; i < lines.size();) {
-        const IniLine parsed = ParseLine(lines[i]);
+        const IniLine parsed = ParseLine(lines[i], i == 0);
         if (parsed.kind == IniLine::Kind::Section) {
             inSection = NameMatches(parsed.name, section);
             if (inSection) ++groupsSeen;
@@ -298,24 +302,31 @@ void SetEntry(std::vector<std::string>& lines, const std::string& section, const
     lines.push_back(entry + '\n');
 }
 
-// Reads the whole file; returns 0 or the errno of the failure.
+// Reads the whole file; returns 0 or the errno of the failure. Only a regular
+// file is read: opening a named pipe or a device could wait for ever (hence
+// the open that does not block) and reading one could never end.
 int ReadFile(const std::string& path, std::string& content) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return errno;
+    struct stat status {};
+    int error = 0;
+    if (::fstat(fd, &status) != 0) {
+        error = errno;
+    } else if (S_ISDIR(status.st_mode)) {
+        error = EISDIR;
+    } else if (!S_ISREG(status.st_mode)) {
+        error = EINVAL;
+    }
     char buffer[65536];
-    for (;;) {
+    while (error == 0) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count < 0 && errno == EINTR) continue;
-        if (count < 0) {
-            const int error = errno;
-            ::close(fd);
-            return error;
-        }
-        if (count == 0) break;
+        if (count < 0) error = errno;
+        if (count <= 0) break;
         content.append(buffer, static_cast<std::size_t>(count));
     }
     ::close(fd);
-    return 0;
+    return error;
 }
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path, int error) {
@@ -344,7 +355,7 @@ std::string IniSettingsStore::Read(const std::string& application, const std::st
     std::optional<std::string_view> raw;
     bool inSection = false;
     for (const std::string& line : lines) {
-        const IniLine parsed = ParseLine(line);
+        const IniLine parsed = ParseLine(line, &line == &lines.front());
         if (parsed.kind == IniLine::Kind::Section) {
             inSection = NameMatches(parsed.name, section);
         } else if (inSection && parsed.kind == IniLine::Kind::Key &&

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,6 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
                         test::WriteAll(p, "kept\r\n");
                         ::chmod(p.c_str(), 0444);
                         return p;
+                    }},
+        // Nobody reads the pipe: the open fails at once rather than waiting.
+        FailingPath{"PipeWithoutReader",
+                    [](const test::TempDir& d) {
+                        const auto p = d.File("pipe");
+                        ::mkfifo(p.c_str(), 0600);
+                        return p;
                     }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -61,6 +69,21 @@ TEST(DurableLogWriterLinuxTest, DiskFullReportsNoSpace) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "No space left on device");
     }
+}
+
+// A pipe with a reader gets the whole line, as a file would.
+TEST(DurableLogWriterLinuxTest, PipeWithAReaderGetsTheLine) {
+    test::TempDir dir;
+    const auto path = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    DurableLogWriter writer;
+    writer.AppendLine(path, "line");
+    char buffer[16] = {};
+    EXPECT_EQ(::read(reader, buffer, sizeof buffer), 6);
+    EXPECT_STREQ(buffer, "line\r\n");
+    ::close(reader);
 }
 
 }  // namespace

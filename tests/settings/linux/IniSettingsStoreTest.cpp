@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -239,6 +240,43 @@ TEST_F(IniSettingsStoreTest, BinaryJunkIsKeptAndTheValueAddedAfterIt) {
     Put(keys::kOftenIndex, "3");
     EXPECT_EQ(Get(keys::kOftenIndex), "3");
     EXPECT_EQ(ReadAll(file).substr(0, junk.size()), junk);
+}
+
+// Editors that save UTF-8 with a byte order mark put it before the first section.
+TEST_F(IniSettingsStoreTest, ByteOrderMarkIsReadPastAndKept) {
+    WriteAll(file, "\xEF\xBB\xBF[Tessaline]\r\nOftenIndex=1\r\n");
+    EXPECT_EQ(Get(keys::kOftenIndex), "1");
+
+    Put(keys::kOftenIndex, "3");
+    EXPECT_EQ(ReadAll(file), "\xEF\xBB\xBF[Tessaline]\r\nOftenIndex=3\r\n");
+}
+
+TEST_F(IniSettingsStoreTest, ByteOrderMarkCountsOnlyAtTheStart) {
+    WriteAll(file, "[Other]\n\xEF\xBB\xBF[Tessaline]\nOftenIndex=1\n");
+    EXPECT_EQ(Get(keys::kOftenIndex), "<none>");
+}
+
+// Something else than a file where the settings file should be: nothing is
+// read, a write fails naming the file, and what is there stays.
+TEST_F(IniSettingsStoreTest, FolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
+    fs::create_directories(file);
+    EXPECT_EQ(Get(keys::kOftenIndex, "5"), "5");
+    try {
+        Put(keys::kOftenIndex, "2");
+        FAIL() << "the write should fail";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(fs::is_directory(file));
+}
+
+// A named pipe without a writer would keep a plain open waiting for ever.
+TEST_F(IniSettingsStoreTest, NamedPipeInPlaceOfTheFileIsNotWaitedFor) {
+    fs::create_directories(folder);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_EQ(Get(keys::kOftenIndex, "5"), "5");
+    EXPECT_THROW(Put(keys::kOftenIndex, "2"), Error);
+    EXPECT_TRUE(fs::is_fifo(file));
 }
 
 TEST_F(IniSettingsStoreTest, PermissionsOfTheFileAreKept) {

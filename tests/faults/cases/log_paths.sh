@@ -1,0 +1,185 @@
+# shellcheck shell=bash
+# Bad log paths while logging every second: every entry the system refuses is
+# reported once, the program goes on, and no existing content is lost.
+
+# fault_refused_path <path>: logging to the path brings one report per entry:
+# the entry of start-up and those of the ticks after it.
+fault_refused_path() {
+    e2e_fake_power battery 60 1800
+    fault_logging_settings "Text1=$1"
+    e2e_start_app_past_reports
+    e2e_expect_reports 1
+    fault_wait_reports 3
+    fault_expect_running
+}
+
+# fault_accepted_path <path>: logging to the path writes whole entries there.
+fault_accepted_path() {
+    e2e_fake_power battery 60 1800
+    fault_logging_settings "Text1=$1"
+    e2e_start_app_past_reports
+    fault_wait_lines "$1" 3
+    e2e_expect_reports 0
+    fault_expect_whole_lines "$1"
+    fault_expect_running
+}
+
+case_log_path_empty() {
+    fault_refused_path ''
+    e2e_stop_app KILL
+}
+
+case_log_path_is_a_folder() {
+    fault_refused_path "$TEMP"
+    [ -d "$TEMP" ] && [ -z "$(ls -A "$TEMP")" ] || e2e_fail "the folder was changed"
+    e2e_stop_app KILL
+}
+
+case_log_path_in_a_missing_folder() {
+    fault_refused_path "$E2E_CASE_DIR/missing/Tessaline.txt"
+    [ ! -e "$E2E_CASE_DIR/missing" ] || e2e_fail "the missing folder was made"
+    e2e_stop_app KILL
+}
+
+case_log_path_disk_full() {
+    [ -w /dev/full ] || { e2e_note "skipped: no /dev/full here"; return 0; }
+    fault_refused_path /dev/full
+    e2e_stop_app KILL
+}
+
+# A named pipe that nobody reads: each entry is refused at once, none waits.
+case_log_path_is_a_pipe_without_reader() {
+    mkfifo "$E2E_CASE_DIR/pipe"
+    fault_refused_path "$E2E_CASE_DIR/pipe"
+    e2e_stop_app KILL
+}
+
+# A file the program may not write to keeps every byte it had.
+case_log_path_read_only() {
+    local log copy="$E2E_CASE_DIR/log.copy"
+    log=$(e2e_log_file)
+    printf '1 Dec 2026 10:00:00 Running on AC Power\r\n' >"$log"
+    cp "$log" "$copy"
+    if ! fault_make_unwritable "$log"; then
+        e2e_note "skipped: cannot make a file unwritable for root here (no chattr +i)"
+        return 0
+    fi
+    # Should the case fail before the end, the run makes the file writable again.
+    fault_refused_path "$log"
+    fault_make_writable "$log"
+    cmp -s "$log" "$copy" || e2e_fail "the read-only log was changed"
+    e2e_stop_app KILL
+}
+
+# A path of 4,000 characters: as one name too long for the file system it is
+# refused; through folders that exist, it is a path like any other.
+case_log_path_of_4000_characters_too_long() {
+    fault_refused_path "$E2E_CASE_DIR/$(fault_repeat x $((4000 - ${#E2E_CASE_DIR} - 1)))"
+    e2e_stop_app KILL
+}
+
+case_log_path_of_4000_characters_through_folders() {
+    local path=$E2E_CASE_DIR
+    while [ $((${#path} + 201)) -lt 4000 ]; do path+=/$(fault_repeat d 200); done
+    mkdir -p "$path"
+    path+=/$(fault_repeat f $((4000 - ${#path} - 1)))
+    [ "${#path}" -eq 4000 ] || e2e_fail "built a path of ${#path} characters"
+    fault_accepted_path "$path"
+    e2e_stop_app KILL
+}
+
+# Wildcards are characters of the name: the entries go to the file of exactly
+# that name, and files that the pattern would match stay as they are.
+case_log_path_with_wildcards() {
+    local folder="$E2E_CASE_DIR/logs"
+    mkdir -p "$folder"
+    echo other >"$folder/log1.txt"
+    echo other >"$folder/logx1.txt"
+    fault_accepted_path "$folder/log*?[1].txt"
+    [ "$(cat "$folder/log1.txt" "$folder/logx1.txt")" = "$(printf 'other\nother')" ] ||
+        e2e_fail "a file matching the pattern was written to"
+    e2e_stop_app KILL
+}
+
+# Clear Log removes the file of exactly that name, none that the pattern matches.
+case_clear_log_with_wildcards_removes_only_the_named_file() {
+    local folder="$E2E_CASE_DIR/logs" path window size
+    mkdir -p "$folder"
+    path="$folder/log*?[1].txt"
+    echo named >"$path"
+    echo other >"$folder/log1.txt"
+    echo other >"$folder/logx1.txt"
+    e2e_write_settings "Text1=$path"
+    e2e_start_app_past_reports
+    # "Clear Log" sits at 4080, 8040 twips (3840 x 405) in the 8040 x 8565 twips
+    # client area; Yes is the question's default answer.
+    window=$(e2e_main_window)
+    size=$(e2e_window_size "$window")
+    e2e_click_at "$window" $((${size%x*} * 6000 / 8040)) $((${size#*x} * 8242 / 8565))
+    fault_answer_question
+    e2e_poll 5 test ! -e "$path" || e2e_fail "Clear Log left the named file"
+    [ -f "$folder/log1.txt" ] && [ -f "$folder/logx1.txt" ] ||
+        e2e_fail "Clear Log removed a file matching the pattern: $(ls "$folder")"
+    e2e_expect_reports 0
+    fault_expect_running
+    e2e_stop_app KILL
+}
+
+# Answers the program's question box (titled with the application title) with
+# its default button.
+fault_answer_question() {
+    local until window main
+    main=$(e2e_main_window)
+    until=$(e2e_later "$E2E_TIMEOUT")
+    while e2e_before "$until"; do
+        for window in $(e2e_app_windows_titled Tessaline); do
+            if [ "$window" != "$main" ] && e2e_is_viewable "$window"; then
+                e2e_answer "$window"
+                return 0
+            fi
+        done
+        sleep "$E2E_POLL_INTERVAL"
+    done
+    e2e_fail "no question was asked"
+}
+
+case_log_path_non_ascii() {
+    local folder="$E2E_CASE_DIR/Jörg Ünïcödé 日本語"
+    mkdir -p "$folder"
+    fault_accepted_path "$folder/Straße ✓ €.txt"
+    e2e_stop_app KILL
+}
+
+# The log becomes a folder while entries are being written: each entry is
+# reported while it is one; once the file is back, entries follow its content.
+case_log_file_replaced_by_a_folder_while_logging() {
+    local log copy="$E2E_CASE_DIR/log.copy" lines
+    log=$(e2e_log_file)
+    e2e_fake_power battery 60 1800
+    fault_logging_settings
+    e2e_start_app_past_reports
+    fault_wait_lines "$log" 2
+    cp "$log" "$copy"
+    rm "$log"
+    mkdir "$log"
+    fault_wait_reports 2
+    rmdir "$log"
+    cp "$copy" "$log"
+    lines=$(fault_lines "$log")
+    fault_wait_lines "$log" $((lines + 2))
+    fault_expect_prefix "$log" "$copy"
+    fault_expect_whole_lines "$log"
+    fault_expect_running
+    e2e_stop_app KILL
+}
+
+# An existing log keeps its content, however it ends, and gains whole entries.
+case_log_with_old_content_is_only_appended_to() {
+    local log copy="$E2E_CASE_DIR/log.copy"
+    log=$(e2e_log_file)
+    printf '1 Dec 2026 10:00:00 Running on AC Power\r\n2 Dec 2026 Battery Level is 5%%.\r\n' >"$log"
+    cp "$log" "$copy"
+    fault_accepted_path "$log"
+    fault_expect_prefix "$log" "$copy"
+    e2e_stop_app KILL
+}

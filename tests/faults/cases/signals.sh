@@ -1,0 +1,80 @@
+# shellcheck shell=bash
+# Signals while logging every second: SIGKILL at random moments leaves every
+# line whole and loses none written before; SIGTERM runs the normal shutdown.
+
+FAULT_KILLS=${FAULT_KILLS:-20}
+
+# The seed is printed, and FAULT_SEED repeats a run.
+case_sigkill_at_random_moments_while_logging() {
+    local log copy="$E2E_CASE_DIR/log.copy" round delay seed
+    seed=${FAULT_SEED:-$RANDOM}
+    RANDOM=$seed
+    e2e_note "seed $seed (FAULT_SEED=$seed repeats these moments)"
+    log=$(e2e_log_file)
+    e2e_fake_power battery 75 5400
+    fault_logging_settings
+    for round in $(seq "$FAULT_KILLS"); do
+        if [ -f "$log" ]; then cp "$log" "$copy"; else : >"$copy"; fi
+        e2e_start_app
+        # From start-up to a couple of entries in: 0.1 to 2.1 seconds, to the millisecond.
+        delay=$(awk -v ms=$((100 + RANDOM % 2000)) 'BEGIN { printf "%.3f", ms / 1000 }')
+        sleep "$delay"
+        e2e_stop_app KILL
+        e2e_expect_status 137
+        fault_expect_prefix "$log" "$copy" || e2e_fail "round $round, killed after $delay s" || return 1
+        fault_expect_whole_lines "$log" || e2e_fail "round $round, killed after $delay s" || return 1
+    done
+    # Most rounds get past start-up, which logs the first entry: the kills did
+    # fall while the program was logging.
+    fault_has_lines "$log" $((FAULT_KILLS / 2)) ||
+        e2e_fail "only $(fault_lines "$log") entries in $FAULT_KILLS rounds"
+}
+
+# SIGTERM asks for the close of any other kind: logging stops, the tray icon goes,
+# the process ends by itself, and the log is whole.
+fault_sigterm_ends_normally() {
+    local log copy="$E2E_CASE_DIR/log.copy"
+    log=$(e2e_log_file)
+    fault_wait_lines "$log" 2
+    e2e_stop_app TERM
+    e2e_expect_status 0
+    cp "$log" "$copy"
+    fault_expect_whole_lines "$log"
+    [ -z "$(e2e_app_windows)" ] || e2e_fail "windows left behind"
+    # Nothing is written once the process has gone.
+    sleep 1.2
+    cmp -s "$log" "$copy" || e2e_fail "the log changed after the end"
+}
+
+case_sigterm_while_logging_runs_the_normal_shutdown() {
+    e2e_fake_power battery 75 5400
+    fault_logging_settings
+    e2e_start_app_past_reports
+    e2e_tray_icon >/dev/null
+    fault_sigterm_ends_normally
+}
+
+case_sigterm_while_hidden_in_the_tray_runs_the_normal_shutdown() {
+    e2e_fake_power battery 75 5400
+    fault_logging_settings
+    e2e_start_app_past_reports
+    e2e_tray_icon >/dev/null
+    local window
+    window=$(e2e_main_window)
+    e2e_minimise "$window"
+    e2e_wait_for "the window to hide" e2e_is_not_viewable "$window"
+    fault_sigterm_ends_normally
+}
+
+# A report of a refused entry waits for the user when SIGTERM comes: the
+# shutdown does not wait for the user.
+case_sigterm_while_an_error_report_waits_runs_the_normal_shutdown() {
+    e2e_fake_power battery 75 5400
+    fault_logging_settings "Text1=$E2E_CASE_DIR/missing/Tessaline.txt"
+    e2e_start_app_past_reports
+    e2e_expect_reports 1
+    e2e_wait_for "a report of a tick's entry" fault_report_shown
+    e2e_stop_app TERM
+    e2e_expect_status 0
+    [ -z "$(e2e_app_windows)" ] || e2e_fail "windows left behind"
+}

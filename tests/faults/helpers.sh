@@ -1,0 +1,119 @@
+# shellcheck shell=bash
+# Helpers of the fault suite, beside those of the end-to-end run (../e2e/lib.sh).
+
+# One whole log entry in the run's locale (C.UTF-8: "8 Dec 2026 02:26:30"): the
+# general date, then the mains form or the battery form, without its CR LF.
+FAULT_LINE='[0-9]{1,2} [A-Z][a-z]{2} [0-9]{4}( [0-9]{2}:[0-9]{2}:[0-9]{2})? '
+FAULT_LINE+='(Running on AC Power|Battery Level is [0-9]{1,3}%'
+FAULT_LINE+='( \(-?[0-9]+ Hours, -?[0-9]+ Minutes, -?[0-9]+ Seconds remaining on battery\))?\.)'
+
+# fault_lines <file>: the number of lines in the file, 0 when there is none.
+fault_lines() {
+    if [ -f "$1" ]; then wc -l <"$1" | tr -d ' '; else echo 0; fi
+}
+
+fault_has_lines() { [ "$(fault_lines "$1")" -ge "$2" ]; }
+
+# fault_expect_whole_lines <file>: every line of the log is a whole entry ended
+# by CR LF, and the file ends with one.
+fault_expect_whole_lines() {
+    local file=$1 bad
+    [ -f "$file" ] || e2e_fail "no log at $file" || return 1
+    if [ -s "$file" ] && [ "$(tail -c 2 "$file" | od -An -tx1 | tr -d ' \n')" != 0d0a ]; then
+        e2e_fail "the log ends in a torn line: $(tail -c 100 "$file" | od -c | tail -n 3)"
+        return 1
+    fi
+    bad=$(LC_ALL=C grep -Evn -- "^$FAULT_LINE"$'\r$' "$file" | head -n 3 || true)
+    [ -z "$bad" ] || e2e_fail "log lines that are not whole entries: $bad"
+}
+
+# fault_expect_prefix <file> <copy>: the file still begins with every byte of the
+# copy taken earlier: nothing was truncated or rewritten.
+fault_expect_prefix() {
+    local size
+    size=$(stat -c %s "$2")
+    [ -f "$1" ] || e2e_fail "the log $1 is gone" || return 1
+    [ "$(stat -c %s "$1")" -ge "$size" ] || e2e_fail "the log $1 shrank below $size bytes" ||
+        return 1
+    cmp -s -n "$size" "$1" "$2" || e2e_fail "the log $1 no longer begins with its old content"
+}
+
+# fault_wait_lines <file> <n>: answers error reports until the file holds at
+# least n lines (the tick stands still while a report waits).
+fault_wait_lines() {
+    local until
+    until=$(e2e_later "$E2E_TIMEOUT")
+    until fault_has_lines "$1" "$2"; do
+        e2e_app_running || e2e_fail "the program ended" || return 1
+        e2e_before "$until" || e2e_fail "timed out waiting for $2 lines in $1" || return 1
+        e2e_answer_reports || return 1
+        sleep "$E2E_POLL_INTERVAL"
+    done
+}
+
+# fault_wait_reports <n>: answers reports until there have been n.
+fault_wait_reports() {
+    local until
+    until=$(e2e_later "$E2E_TIMEOUT")
+    while [ "$E2E_REPORTS" -lt "$1" ]; do
+        e2e_app_running || e2e_fail "the program ended" || return 1
+        e2e_before "$until" || e2e_fail "timed out waiting for report $1" || return 1
+        e2e_answer_reports || return 1
+        sleep "$E2E_POLL_INTERVAL"
+    done
+}
+
+fault_report_shown() { [ -n "$(e2e_reports)" ]; }
+
+# Settings that log every second from the start, with more lines if given.
+fault_logging_settings() {
+    e2e_write_settings OftenIndex=1 StartStopState=On "$@"
+}
+
+# The program is still there with its main window, and no report is open.
+fault_expect_running() {
+    e2e_app_running || e2e_fail "the program ended" || return 1
+    e2e_main_window_shown || e2e_fail "the main window is gone" || return 1
+    [ -z "$(e2e_reports)" ] || e2e_fail "an error report is still open"
+}
+
+# fault_expect_settings_lines <line>...: each line is still in the settings file,
+# exactly as written.
+fault_expect_settings_lines() {
+    local file line
+    file=$(e2e_settings_file)
+    for line in "$@"; do
+        grep -Fxq -- "$line" "$file" ||
+            e2e_fail "the settings file lost the line '${line:0:80}'" || return 1
+    done
+}
+
+# fault_expect_warning <text>: the program's diagnostic output names the failure.
+fault_expect_warning() {
+    grep -Fq -- "$1" "$E2E_CASE_ARTIFACTS/app.log" ||
+        e2e_fail "no diagnostic message containing '$1'"
+}
+
+fault_is_root() { [ "$(id -u)" -eq 0 ]; }
+
+# fault_make_unwritable <file>: a file the program cannot write to: the
+# immutable attribute for root (who ignores permissions), read-only otherwise.
+# Fails when neither is possible here.
+fault_make_unwritable() {
+    if fault_is_root; then
+        command -v chattr >/dev/null 2>&1 && chattr +i "$1" 2>/dev/null
+    else
+        chmod a-w "$1"
+    fi
+}
+
+# Undoes fault_make_unwritable, so that the case's folder can be removed.
+fault_make_writable() {
+    if fault_is_root; then chattr -i "$1" 2>/dev/null || true; else chmod u+w "$1"; fi
+}
+
+# fault_random_bytes <n>: n random bytes on standard output.
+fault_random_bytes() { head -c "$1" /dev/urandom; }
+
+# fault_repeat <text> <n>: the text n times over.
+fault_repeat() { awk -v t="$1" -v n="$2" 'BEGIN { for (i = 0; i < n; i++) printf "%s", t }'; }

@@ -1,9 +1,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QImageWriter>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -11,6 +9,7 @@
 #include <QTest>
 
 #include "Form1Harness.h"
+#include "TestPictures.h"
 #include "ui/IntervalList.h"
 #include "ui/LogList.h"
 
@@ -57,17 +56,6 @@ void NameControls(Form1& form) {
     for (const auto& [widget, name] : named) widget->setObjectName(QString::fromUtf8(name));
 }
 
-QByteArray CursorFile() {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::black);
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "ico").write(image);
-    data[2] = 2;
-    return data;
-}
-
 }  // namespace
 
 class Form1HoverTest : public QObject {
@@ -112,7 +100,7 @@ private slots:
 
     void handShowsOnlyWithTheCursorFile() {
         Form1Harness h;
-        WriteAll(h.programFolder + "/HAND-M.CUR", CursorFile().toStdString());
+        WriteAll(h.programFolder + "/HAND-M.CUR", test::CursorFileData(32, 0, 0).toStdString());
         Form1& form = h.Load();
         MoveOver(form.PushButton5);
         QCOMPARE(form.MousePointer(), PointerSetting::kCustom);

@@ -1,13 +1,12 @@
-#include <QBuffer>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QImageWriter>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
 #include "Form1Harness.h"
+#include "TestPictures.h"
 #include "Vendor.h"
 #include "common/AppTitle.h"
 #include "tray/NotifyIconData.h"
@@ -22,23 +21,6 @@ namespace {
 QList<int> Lines(const RecordingDialogs& dialogs) {
     const auto lines = ReportLines(dialogs);
     return QList<int>(lines.begin(), lines.end());
-}
-
-// A cursor file as the icon editors write it: an icon directory of type 2
-// whose first entry holds the hotspot.
-QByteArray CursorFile(int size, int hotX, int hotY) {
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::blue);
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "ico").write(image);
-    data[2] = 2;
-    data[10] = static_cast<char>(hotX);
-    data[11] = 0;
-    data[12] = static_cast<char>(hotY);
-    data[13] = 0;
-    return data;
 }
 
 QColor Background(const QWidget* widget) {
@@ -314,7 +296,7 @@ private slots:
 
     void handPointerComesFromTheCursorFile() {
         Form1Harness h;
-        WriteAll(h.programFolder + "/HAND-M.CUR", CursorFile(32, 9, 3).toStdString());
+        WriteAll(h.programFolder + "/HAND-M.CUR", test::CursorFileData(32, 9, 3).toStdString());
         Form1& form = h.Load();
         QVERIFY(h.dialogs.messages.empty());
         QCOMPARE(form.MouseIcon().hotSpot(), QPoint(9, 3));

@@ -149,11 +149,13 @@ e2e_new_home() {
     export XDG_CONFIG_HOME="$HOME/.config"
     export XDG_STATE_HOME="$HOME/.local/state"
     export XDG_DATA_HOME="$HOME/.local/share"
+    # The machine-wide autostart folder too: a case never writes to /etc/xdg.
+    export XDG_CONFIG_DIRS="$E2E_CASE_DIR/etc/xdg"
     export XDG_RUNTIME_DIR="$E2E_CASE_DIR/runtime"
     export TEMP="$E2E_CASE_DIR/temp"
     export TESSALINE_POWER_SUPPLY_DIR="$E2E_CASE_DIR/power_supply"
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$TEMP" \
-        "$TESSALINE_POWER_SUPPLY_DIR"
+        "$TESSALINE_POWER_SUPPLY_DIR" "$XDG_CONFIG_DIRS"
     chmod 700 "$XDG_RUNTIME_DIR"
 }
 

@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QStringDecoder>
@@ -19,8 +20,11 @@ constexpr const char* kNoHistory =
 constexpr const char* kClearQuestion =
     "Are you sure you want to delete the history log and start over?";
 
-// The whole file as text, decoded from the system's encoding in which the log is written.
+// The whole file as text, decoded from the system's encoding in which the log is
+// written. Only a regular file is read: a device never ends, and opening a pipe
+// would wait for a writer with the window frozen.
 QString ReadText(const QString& path) {
+    if (!QFileInfo(path).isFile()) throw Error("Not a regular file: " + path.toStdString());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw Error(file.errorString().toStdString());
     const QByteArray bytes = file.readAll();

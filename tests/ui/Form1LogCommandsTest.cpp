@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -108,16 +110,30 @@ private slots:
         QVERIFY(h.dialogs.messages.empty());
     }
 
+    // Things with a modification time but no end of text to read: a folder, a
+    // pipe nobody writes to (opening it would wait for ever) and a device.
+    void copyOfAnUnreadableLogIsReportedAndCopiesTheLastText_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("pipe without writer") << "pipe";
+        QTest::newRow("endless device") << "device";
+    }
     void copyOfAnUnreadableLogIsReportedAndCopiesTheLastText() {
+        QFETCH(QString, kind);
         Form1Harness h;
         const std::string first = h.temp.File("first.txt");
         WriteAll(first, "first\r\n");
         Form1& form = LoadWithPath(h, first);
         form.PushButton2->click();
-        // A folder has a modification time but no text to read.
-        const std::string folder = h.temp.File("a folder");
-        fs::create_directories(folder);
-        form.Text1->setText(QString::fromStdString(folder));
+        std::string unreadable = "/dev/zero";
+        if (kind == "folder") {
+            unreadable = h.temp.File("a folder");
+            fs::create_directories(unreadable);
+        } else if (kind == "pipe") {
+            unreadable = h.temp.File("a pipe");
+            QVERIFY(::mkfifo(unreadable.c_str(), 0600) == 0);
+        }
+        form.Text1->setText(QString::fromStdString(unreadable));
         QGuiApplication::clipboard()->setText(QStringLiteral("other"));
         form.PushButton2->click();
         QCOMPARE(ReportLines(h.dialogs), std::vector<int>{102});

@@ -13,8 +13,8 @@
 
 #include "Vendor.h"
 #include "common/AppTitle.h"
-#include "common/Error.h"
 #include "common/Dialogs.h"
+#include "common/Error.h"
 #include "common/Files.h"
 #include "resources/Icons.h"
 #include "ui/CursorFile.h"

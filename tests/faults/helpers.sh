@@ -94,6 +94,53 @@ fault_expect_warning() {
         e2e_fail "no diagnostic message containing '$1'"
 }
 
+# fault_point_twips <window> <x> <y>: moves the pointer to that point of the main
+# window's client area, given in twips of its 8040 x 8565 design.
+fault_point_twips() {
+    local size
+    size=$(e2e_window_size "$1")
+    xdotool mousemove --window "$1" $((${size%x*} * $2 / 8040)) $((${size#*x} * $3 / 8565))
+}
+
+# fault_click_twips <window> <x> <y>: a click there.
+fault_click_twips() { fault_point_twips "$@" && xdotool click 1; }
+
+# The centres of the main window's push buttons, in twips, for the cases.
+# shellcheck disable=SC2034
+FAULT_COPY_LOG="6000 7732"
+FAULT_HELP="2040 8242"
+# shellcheck disable=SC2034
+FAULT_CLEAR_LOG="6000 8242"
+# shellcheck disable=SC2034
+FAULT_LOG_NOW="6000 7222"
+
+# fault_question_box: the id of a shown box of the program titled with the
+# application title, other than the main window.
+fault_question_box() {
+    local window main
+    main=$(e2e_main_window)
+    for window in $(e2e_app_windows_titled Tessaline); do
+        if [ "$window" != "$main" ] && e2e_is_viewable "$window"; then
+            echo "$window"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Answers the program's question or message box with its default button.
+fault_answer_question() {
+    e2e_wait_for "a box titled Tessaline" fault_question_box >/dev/null || return 1
+    e2e_answer "$(fault_question_box)"
+}
+
+# The program still handles its window's events: Help shows its message.
+fault_expect_responsive() {
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_HELP
+    fault_answer_question || e2e_fail "the window does not respond"
+}
+
 fault_is_root() { [ "$(id -u)" -eq 0 ]; }
 
 # fault_make_unwritable <file>: a file the program cannot write to: the

@@ -8,7 +8,8 @@
 #   matches the elapsed time by that rule,
 # - the process uses under 0.2 % of one core (utime + stime).
 # usage: soak.sh <tessaline> <minutes> [<artifacts folder>]
-# The figures go to <artifacts>/case_soak/figures.txt as well.
+# The figures go to <artifacts>/case_soak/figures.txt as well, and the samples
+# taken every few seconds to series.txt beside it.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=../e2e/lib.sh
@@ -23,10 +24,10 @@ SOAK_MINUTES=$2
 SOAK_ARTIFACTS=${3:-soak-artifacts}
 
 # Limits. Memory: the bytes a row of the list may take (its text in the list's
-# compact store, its offset, and the model's and the view's share), plus what the
-# process may take once for block-sized allocations that the first rows touch.
-SOAK_BYTES_PER_ROW=${SOAK_BYTES_PER_ROW:-256}
-SOAK_MEMORY_SLACK_KB=${SOAK_MEMORY_SLACK_KB:-1536}
+# compact store and its offset come to about 40), plus a few pages that the
+# allocator may take once at any time.
+SOAK_BYTES_PER_ROW=${SOAK_BYTES_PER_ROW:-64}
+SOAK_MEMORY_SLACK_KB=${SOAK_MEMORY_SLACK_KB:-128}
 SOAK_CPU_LIMIT_PERCENT=${SOAK_CPU_LIMIT_PERCENT:-0.2}
 # The write of an entry takes this long at most, on average.
 SOAK_WRITE_SECONDS=${SOAK_WRITE_SECONDS:-0.05}
@@ -41,12 +42,14 @@ soak_sanitized() { grep -qa '__asan_init' "$SOAK_APP"; }
 
 soak_note() { e2e_note "soak: $*"; }
 
-soak_rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$E2E_APP_PID/status"; }
+# Resident memory of the process's own data (heap and stacks), without the
+# pages of libraries and fonts that the system maps in and out.
+soak_rss_kb() { awk '/^RssAnon:/ { print $2 }' "/proc/$E2E_APP_PID/status"; }
 
 # Open descriptors; an entry being written holds one more for a moment, so the
 # least of a few looks is the steady count.
 soak_fds() {
-    local least= count look
+    local least='' count look
     for look in 1 2 3; do
         count=$(find "/proc/$E2E_APP_PID/fd" -mindepth 1 -maxdepth 1 2>/dev/null | wc -l)
         if [ -z "$least" ] || [ "$count" -lt "$least" ]; then least=$count; fi
@@ -74,9 +77,10 @@ case_soak() {
     local cpu_limit=$SOAK_CPU_LIMIT_PERCENT
     log=$(e2e_log_file)
     : >"$E2E_CASE_ARTIFACTS/figures.txt"
+    echo "# seconds rss_anon_kb descriptors entries" >"$E2E_CASE_ARTIFACTS/series.txt"
     if soak_sanitized; then
         export ASAN_OPTIONS="quarantine_size_mb=0:thread_local_quarantine_size_kb=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
-        cpu_limit=$(awk -v l="$cpu_limit" -v f="${SOAK_SANITIZED_CPU_FACTOR:-5}" 'BEGIN { print l * f }')
+        cpu_limit=$(awk -v l="$cpu_limit" -v f="${SOAK_SANITIZED_CPU_FACTOR:-2}" 'BEGIN { print l * f }')
         soak_note "sanitized build: CPU limit $cpu_limit %, no quarantine"
     fi
 
@@ -111,6 +115,8 @@ case_soak() {
             return 1
         now_rss=$(soak_rss_kb)
         if [ "$now_rss" -gt "$most_rss" ]; then most_rss=$now_rss; fi
+        printf '%s %s %s %s\n' "$(awk -v a="$time_start" -v b="$(e2e_now)" 'BEGIN { printf "%.0f", b - a }')" \
+            "$now_rss" "$fds" "$(wc -l <"$log")" >>"$E2E_CASE_ARTIFACTS/series.txt"
     done
 
     ticks=$(($(soak_cpu_ticks) - ticks_start))

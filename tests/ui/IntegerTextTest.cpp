@@ -50,20 +50,29 @@ TEST_P(IntegerTextError, Throws) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BadText, IntegerTextError,
-    ::testing::ValuesIn(std::vector<Refused>{
-        {"", "Type mismatch"}, {"   ", "Type mismatch"}, {"abc", "Type mismatch"},
-        {"two", "Type mismatch"}, {"1,2", "Type mismatch"}, {"'2'", "Type mismatch"},
-        {"\"2\"", "Type mismatch"}, {".", "Type mismatch"}, {"-", "Type mismatch"},
-        {"+-2", "Type mismatch"}, {"2 3", "Type mismatch"},
-        {"\xEF\xBC\x92", "Type mismatch"},  // a full-width two
-        {"32768", "Overflow"}, {"-32769", "Overflow"}, {"32767.5", "Overflow"},
-        {"99999999999999999999", "Overflow"},
-        // Digits beyond any floating-point range, and more of them than a
-        // recursive pattern matcher's stack survives.
-        {std::string(400, '9'), "Overflow"}, {std::string(100000, '9'), "Overflow"},
-        {std::string("-").append(100000, '9').append(".5"), "Overflow"}}));
+INSTANTIATE_TEST_SUITE_P(BadText, IntegerTextError,
+                         ::testing::ValuesIn(std::vector<Refused>{
+                             {"", "Type mismatch"},
+                             {"   ", "Type mismatch"},
+                             {"abc", "Type mismatch"},
+                             {"two", "Type mismatch"},
+                             {"1,2", "Type mismatch"},
+                             {"'2'", "Type mismatch"},
+                             {"\"2\"", "Type mismatch"},
+                             {".", "Type mismatch"},
+                             {"-", "Type mismatch"},
+                             {"+-2", "Type mismatch"},
+                             {"2 3", "Type mismatch"},
+                             {"\xEF\xBC\x92", "Type mismatch"},  // a full-width two
+                             {"32768", "Overflow"},
+                             {"-32769", "Overflow"},
+                             {"32767.5", "Overflow"},
+                             {"99999999999999999999", "Overflow"},
+                             // Digits beyond any floating-point range, and more of them than a
+                             // recursive pattern matcher's stack survives.
+                             {std::string(400, '9'), "Overflow"},
+                             {std::string(100000, '9'), "Overflow"},
+                             {std::string("-").append(100000, '9').append(".5"), "Overflow"}}));
 
 }  // namespace
 }  // namespace tess

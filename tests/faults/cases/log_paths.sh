@@ -103,7 +103,7 @@ case_log_path_with_wildcards() {
 
 # Clear Log removes the file of exactly that name, none that the pattern matches.
 case_clear_log_with_wildcards_removes_only_the_named_file() {
-    local folder="$E2E_CASE_DIR/logs" path window size
+    local folder="$E2E_CASE_DIR/logs" path
     mkdir -p "$folder"
     path="$folder/log*?[1].txt"
     echo named >"$path"
@@ -111,11 +111,9 @@ case_clear_log_with_wildcards_removes_only_the_named_file() {
     echo other >"$folder/logx1.txt"
     e2e_write_settings "Text1=$path"
     e2e_start_app_past_reports
-    # "Clear Log" sits at 4080, 8040 twips (3840 x 405) in the 8040 x 8565 twips
-    # client area; Yes is the question's default answer.
-    window=$(e2e_main_window)
-    size=$(e2e_window_size "$window")
-    e2e_click_at "$window" $((${size%x*} * 6000 / 8040)) $((${size#*x} * 8242 / 8565))
+    # Yes is the question's default answer.
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_CLEAR_LOG
     fault_answer_question
     e2e_poll 5 test ! -e "$path" || e2e_fail "Clear Log left the named file"
     [ -f "$folder/log1.txt" ] && [ -f "$folder/logx1.txt" ] ||
@@ -123,24 +121,6 @@ case_clear_log_with_wildcards_removes_only_the_named_file() {
     e2e_expect_reports 0
     fault_expect_running
     e2e_stop_app KILL
-}
-
-# Answers the program's question box (titled with the application title) with
-# its default button.
-fault_answer_question() {
-    local until window main
-    main=$(e2e_main_window)
-    until=$(e2e_later "$E2E_TIMEOUT")
-    while e2e_before "$until"; do
-        for window in $(e2e_app_windows_titled Tessaline); do
-            if [ "$window" != "$main" ] && e2e_is_viewable "$window"; then
-                e2e_answer "$window"
-                return 0
-            fi
-        done
-        sleep "$E2E_POLL_INTERVAL"
-    done
-    e2e_fail "no question was asked"
 }
 
 case_log_path_non_ascii() {

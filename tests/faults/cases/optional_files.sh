@@ -29,35 +29,22 @@ fault_spoil() {
     esac
 }
 
-# Moves the pointer over a push button, the background, then the support window.
+# Moves the pointer over a push button and the background of the main window,
+# then over the support window (F1 shows it) with its picture and buttons.
 fault_hover_around() {
-    local window size support
+    local window support size
     window=$(e2e_main_window)
-    size=$(e2e_window_size "$window")
-    # "Log Battery Level Now (Test)" centre, then an empty strip of the background.
-    xdotool mousemove --window "$window" $((${size%x*} * 6000 / 8040)) $((${size#*x} * 7222 / 8565))
+    # shellcheck disable=SC2086
+    fault_point_twips "$window" $FAULT_LOG_NOW
     sleep 0.2
-    xdotool mousemove --window "$window" $((${size%x*} / 2)) $((${size#*x} * 6940 / 8565))
-    # F1 shows the support window with its picture and buttons.
+    fault_point_twips "$window" 4020 6940
     xdotool windowactivate --sync "$window" key --clearmodifiers F1
-    e2e_wait_for "the support window" fault_support_window >/dev/null
-    support=$(fault_support_window)
+    e2e_wait_for "the support window" fault_question_box >/dev/null
+    support=$(fault_question_box)
     size=$(e2e_window_size "$support")
     xdotool mousemove --window "$support" $((${size%x*} / 2)) $((${size#*x} - 20))
     sleep 0.2
     xdotool mousemove --window "$support" 5 5
-}
-
-fault_support_window() {
-    local window main
-    main=$(e2e_main_window)
-    for window in $(e2e_app_windows_titled Tessaline); do
-        if [ "$window" != "$main" ] && e2e_is_viewable "$window"; then
-            echo "$window"
-            return 0
-        fi
-    done
-    return 1
 }
 
 # fault_optional_files <how>: all three files spoiled that way, or "good".

@@ -1,0 +1,144 @@
+// Copy Log To Clipboard on a large log, next to reading the same file with cat:
+// the main window's own command (Form1::PushButton2_Click) on a log of the given
+// size, in a window built from the platform's services in a scratch home.
+//
+//   copy_log_bench [megabytes] [runs]     (defaults 100 and 5)
+//
+// Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "common/SystemClock.h"
+#include "engine/LogFile.h"
+#include "ui/Form1.h"
+#include "ui/PlatformServices.h"
+#include "ui/QtDateTimeFormat.h"
+#include "ui/QtDialogs.h"
+#include "ui/QtTickTimer.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double Median(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+template <typename Body>
+double Milliseconds(Body body) {
+    const auto start = Clock::now();
+    body();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A log as the program writes it, of at least `bytes` bytes.
+void WriteLog(const fs::path& path, long bytes) {
+    std::ofstream out(path, std::ios::binary);
+    char line[160];
+    for (long written = 0, i = 0; written < bytes; ++i) {
+        const long left = 100 * 3600 - i % (100 * 3600);
+        const int length = std::snprintf(
+            line, sizeof line,
+            "%ld %s 2026 %02ld:%02ld:%02ld Battery Level is %ld%% (%ld Hours, %ld Minutes, %ld "
+            "Seconds remaining on battery).\r\n",
+            1 + i / 86400 % 28, "Dec", i / 3600 % 24, i / 60 % 60, i % 60, 100 - i / 3600 % 100,
+            left / 3600, left / 60 % 60, left % 60);
+        out.write(line, length);
+        written += length;
+    }
+}
+
+void RunCat(const fs::path& file) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    char cat[] = "cat";
+    std::string name = file.string();
+    char* args[] = {cat, name.data(), nullptr};
+    pid_t child = 0;
+    if (posix_spawnp(&child, "cat", &actions, nullptr, args, environ) != 0) std::abort();
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const long megabytes = argc > 1 ? std::atol(argv[1]) : 100;
+    const int runs = std::max(1, argc > 2 ? std::atoi(argv[2]) : 5);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+
+    // A scratch home, so that the window's settings go nowhere that matters.
+    const fs::path home =
+        fs::temp_directory_path() / ("tessaline-copy-bench-" + std::to_string(::getpid()));
+    for (const char* folder : {"config", "temp", "supply"}) fs::create_directories(home / folder);
+    ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    ::setenv("TEMP", (home / "temp").c_str(), 1);
+    ::setenv("TESSALINE_POWER_SUPPLY_DIR", (home / "supply").c_str(), 1);
+    const fs::path log = home / "temp" / "Tessaline.txt";
+    WriteLog(log, megabytes * 1000 * 1000);
+
+    QApplication app(argc, argv);
+    tess::PlatformServices platform = tess::MakePlatformServices();
+    tess::SystemClock clock;
+    tess::QtDateTimeFormat format;
+    tess::DurableLogWriter writer;
+    tess::QtDialogs dialogs;
+    tess::QtTickTimer timer1;
+    tess::Form1 form({.dialogs = dialogs,
+                      .clock = clock,
+                      .format = format,
+                      .power = *platform.power,
+                      .writer = writer,
+                      .store = *platform.store,
+                      .startup = *platform.startup,
+                      .launcher = *platform.launcher,
+                      .timer1 = timer1,
+                      .trayShell = *platform.trayShell,
+                      .trayWait = *platform.trayWait});
+    form.Text1->setText(QString::fromStdString(log.string()));
+
+    RunCat(log);  // both read from the page cache from here on
+    std::vector<double> copy;
+    std::vector<double> cat;
+    for (int i = 0; i < runs; ++i) {
+        QGuiApplication::clipboard()->clear();
+        copy.push_back(Milliseconds([&] { form.PushButton2_Click(); }));
+        cat.push_back(Milliseconds([&] { RunCat(log); }));
+    }
+    const auto size = fs::file_size(log);
+    const bool whole = QGuiApplication::clipboard()->text().size() == static_cast<qsizetype>(size);
+
+    std::printf("log of %.1f MB (%s), %d runs, platform %s\n", size / 1e6, log.c_str(), runs,
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("Copy Log To Clipboard (Form1::PushButton2_Click)   %9.1f ms (median)\n",
+                Median(copy));
+    std::printf("cat of the same file to /dev/null                  %9.1f ms (median)\n",
+                Median(cat));
+    std::printf("ratio                                              %9.1f x\n",
+                Median(copy) / Median(cat));
+    std::printf("clipboard holds the whole log                      %9s\n", whole ? "yes" : "NO");
+    fs::remove_all(home);
+    return whole ? 0 : 1;
+}

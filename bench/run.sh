@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# The performance record in one run: every figure against its anchor, then the
+# table that README shows, with the machine it came from.
+#
+#   bash bench/run.sh [<build folder>]
+#
+# The build folder (default build-bench) is configured as a Release build when
+# it has none, and the programs are built. Needs Xvfb for the start-up figure
+# and the desktop tools of tests/e2e for the soak (sh scripts/deps.sh). Run it on
+# a quiet machine: the figures are wall-clock times. BENCH_SOAK_MINUTES (default
+# 1) sets the length of the soak that the CPU figure comes from.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build-bench}
+soak_minutes=${BENCH_SOAK_MINUTES:-1}
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+if grep -q '^TESSALINE_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" ||
+    ! grep -q '^CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt"; then
+    echo "bench: $build is not a plain Release build; its figures would not be the program's" >&2
+    exit 2
+fi
+cmake --build "$build" -j "$(nproc)" --target tessaline entry_cost log_list_bench empty_window \
+    first_window copy_log_bench >/dev/null
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-bench-XXXXXX")
+xvfb=
+cleanup() {
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+heading() { printf '\n== %s\n' "$*"; }
+
+# value <file> <section header text> <row label>: the first number of the row
+# with that label in the section that starts with the header.
+value() {
+    awk -v header="$2" -v label="$3" '
+        index($0, header) == 1 { inside = 1; next }
+        /^[^ ]/ { inside = 0 }
+        inside && index($0, label) { for (i = 1; i <= NF; i++) if ($i ~ /^[0-9.]+$/) { print $i; exit } }
+    ' "$1"
+}
+
+# field <file> <label>: the first number on the line that begins with the label.
+field() {
+    awk -v label="$2" 'index($0, label) == 1 {
+        for (i = 1; i <= NF; i++) if ($i ~ /^[0-9.]+$/) { print $i; exit } }' "$1"
+}
+
+machine="$(nproc) × $(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo), $(
+    . /etc/os-release && echo "$PRETTY_NAME"), Linux $(uname -r)"
+heading "machine: $machine"
+
+heading "cost per entry (bench/entry_cost, files in $work)"
+"$build/bench/entry_cost" "$work" 1000 | tee "$work/entry_cost.txt"
+
+heading "log list at 1,000,000 rows (bench/log_list_bench)"
+"$build/bench/log_list_bench" 1000000 5000 | tee "$work/log_list.txt"
+
+heading "start-up to the first shown window, on a bare Xvfb (bench/first_window)"
+: >"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "bench: Xvfb did not start" >&2; exit 1; }
+mkdir -p "$work/home/config" "$work/home/temp" "$work/home/supply"
+(
+    DISPLAY=":$(cat "$work/display")"
+    export DISPLAY QT_QPA_PLATFORM=xcb HOME="$work/home"
+    export XDG_CONFIG_HOME="$work/home/config" TEMP="$work/home/temp"
+    export TESSALINE_POWER_SUPPLY_DIR="$work/home/supply"
+    echo "tessaline:"
+    "$build/bench/first_window" 11 Tessaline "$build/tessaline" | tee "$work/start_tessaline.txt"
+    echo "empty QWidget (bench/empty_window):"
+    "$build/bench/first_window" 11 Empty "$build/bench/empty_window" | tee "$work/start_empty.txt"
+) 2>/dev/null
+
+heading "Copy Log of a 100 MB log (bench/copy_log_bench)"
+"$build/bench/copy_log_bench" 100 5 2>/dev/null | tee "$work/copy.txt"
+
+heading "CPU of logging every second, hidden in the tray ($soak_minutes min soak, tests/soak)"
+bash "$root/tests/soak/soak.sh" "$build/tessaline" "$soak_minutes" "$work/soak" 2>&1 |
+    grep 'soak:' || { echo "bench: the soak run failed" >&2; exit 1; }
+soak="$work/soak/case_soak/figures.txt"
+
+bare=$(field "$work/entry_cost.txt" "bare open+write+fdatasync+close")
+entry=$(field "$work/entry_cost.txt" "whole entry (sample, line, durable)")
+list_append=$(value "$work/log_list.txt" "LogList, 1000000 rows" "append + event loop pass, median")
+plain_append=$(value "$work/log_list.txt" "QListView (uniform item sizes) over QStringListModel, 1000000 rows" \
+    "append + scrollToBottom + event loop pass, median")
+list_bytes=$(value "$work/log_list.txt" "LogList, 1000000 rows" "resident memory growth per row")
+plain_bytes=$(value "$work/log_list.txt" "QListView (uniform item sizes) over QStringListModel, 1000000 rows" \
+    "resident memory growth per row")
+line_bytes=$(value "$work/log_list.txt" "LogList, 1000000 rows" "mean entry length")
+start_tessaline=$(field "$work/start_tessaline.txt" "median")
+start_empty=$(field "$work/start_empty.txt" "median")
+copy=$(field "$work/copy.txt" "Copy Log To Clipboard")
+cat_ms=$(field "$work/copy.txt" "cat of the same file")
+cpu_percent=$(awk '$1 == "cpu_percent" { print $2 }' "$soak")
+cpu_hour=$(awk '$1 == "cpu_seconds_per_hour" { print $2 }' "$soak")
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2g ×", a / b; else print "?" }'; }
+
+heading "the table (README, Performance)"
+cat <<EOF
+| Figure | Tessaline | Anchor | Ratio |
+|---|---|---|---|
+| Cost per entry: sample, line, durable append | $entry µs | bare open + write + fdatasync + close: $bare µs | $(ratio "$entry" "$bare") |
+| Append to the list at 1,000,000 rows, shown, with the event loop pass | $list_append ms | QListView over QStringListModel: $plain_append ms | $(ratio "$list_append" "$plain_append") |
+| Memory per row at 1,000,000 rows (entries of $line_bytes bytes) | $list_bytes bytes | QStringListModel: $plain_bytes bytes | $(ratio "$list_bytes" "$plain_bytes") |
+| Start-up to the first shown window (exec to map, Xvfb) | $start_tessaline ms | empty QWidget: $start_empty ms | $(ratio "$start_tessaline" "$start_empty") |
+| Copy Log To Clipboard, 100 MB log | $copy ms | cat of the file: $cat_ms ms | $(ratio "$copy" "$cat_ms") |
+| CPU per hour of logging every second, hidden (${soak_minutes}-minute soak) | $cpu_hour s ($cpu_percent % of a core) | limit 0.2 % of a core: 7.2 s | $(ratio "$cpu_hour" 7.2) |
+
+Machine: $machine.
+EOF

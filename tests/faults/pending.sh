@@ -1,0 +1,54 @@
+# shellcheck shell=bash
+# Fault cases that fail until the main window's Copy Log is mended. They are not
+# in the registered run (only case_* functions are); run them by name:
+#   bash tests/faults/run.sh build/tessaline /tmp/faults \
+#       pending_copy_log_of_a_device_without_end pending_copy_log_of_a_pipe_without_writer
+# Once they pass, rename them case_* and move them into cases/.
+
+# fault_watch_memory <seconds> <most resident kB>: for that long the program
+# runs and stays below the bound, its reports answered; a program over the
+# bound is ended before it takes the machine's memory.
+fault_watch_memory() {
+    local until rss
+    until=$(e2e_later "$1")
+    while e2e_before "$until"; do
+        e2e_app_running || e2e_fail "the program ended" || return 1
+        rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$E2E_APP_PID/status")
+        if [ "$rss" -gt "$2" ]; then
+            kill -KILL "$E2E_APP_PID"
+            e2e_fail "the program took $rss kB and was still reading" || return 1
+        fi
+        e2e_answer_reports || return 1
+        sleep "$E2E_POLL_INTERVAL"
+    done
+}
+
+# /dev/full takes no entry (disk full) and, read, never ends: Copy Log must
+# neither read it until the memory runs out nor stop the window.
+pending_copy_log_of_a_device_without_end() {
+    e2e_fake_power battery 60 1800
+    e2e_write_settings Text1=/dev/full
+    e2e_start_app_past_reports
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_COPY_LOG
+    fault_watch_memory 5 1000000
+    [ "$E2E_REPORTS" -le 1 ] || e2e_fail "$E2E_REPORTS reports for one click"
+    fault_expect_responsive
+    fault_expect_running
+    e2e_stop_app KILL
+}
+
+# A named pipe that nobody writes to: Copy Log must not wait for a writer.
+pending_copy_log_of_a_pipe_without_writer() {
+    mkfifo "$E2E_CASE_DIR/pipe"
+    e2e_fake_power battery 60 1800
+    e2e_write_settings "Text1=$E2E_CASE_DIR/pipe"
+    e2e_start_app_past_reports
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_COPY_LOG
+    fault_watch_memory 1 1000000
+    [ "$E2E_REPORTS" -le 1 ] || e2e_fail "$E2E_REPORTS reports for one click"
+    fault_expect_responsive
+    fault_expect_running
+    e2e_stop_app KILL
+}

@@ -26,7 +26,4 @@ for cases in "$here"/cases/*.sh; do
     # shellcheck disable=SC1090
     . "$cases"
 done
-# Cases that wait for a mend elsewhere; run only by name.
-# shellcheck source=pending.sh
-. "$here/pending.sh"
 e2e_main "$@"

@@ -23,13 +23,8 @@
 #include <string>
 #include <vector>
 
-#include "common/SystemClock.h"
-#include "engine/LogFile.h"
+#include "ui/AppServices.h"
 #include "ui/Form1.h"
-#include "ui/PlatformServices.h"
-#include "ui/QtDateTimeFormat.h"
-#include "ui/QtDialogs.h"
-#include "ui/QtTickTimer.h"
 
 extern char** environ;
 
@@ -100,23 +95,8 @@ int main(int argc, char** argv) {
     WriteLog(log, megabytes * 1000 * 1000);
 
     QApplication app(argc, argv);
-    tess::PlatformServices platform = tess::MakePlatformServices();
-    tess::SystemClock clock;
-    tess::QtDateTimeFormat format;
-    tess::DurableLogWriter writer;
-    tess::QtDialogs dialogs;
-    tess::QtTickTimer timer1;
-    tess::Form1 form({.dialogs = dialogs,
-                      .clock = clock,
-                      .format = format,
-                      .power = *platform.power,
-                      .writer = writer,
-                      .store = *platform.store,
-                      .startup = *platform.startup,
-                      .launcher = *platform.launcher,
-                      .timer1 = timer1,
-                      .trayShell = *platform.trayShell,
-                      .trayWait = *platform.trayWait});
+    tess::AppServices services;
+    tess::Form1 form(services.ForForm1());
     form.Text1->setText(QString::fromStdString(log.string()));
 
     RunCat(log);  // both read from the page cache from here on

@@ -3,43 +3,23 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include "common/SystemClock.h"
-#include "engine/LogFile.h"
+#include "ui/AppServices.h"
 #include "ui/Form1.h"
 #include "ui/Ghost.h"
-#include "ui/PlatformServices.h"
 #include "ui/ProcessEnd.h"
-#include "ui/QtDialogs.h"
-#include "ui/QtTickTimer.h"
 #include "ui/TerminationSignals.h"
 
 namespace tess {
 
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
-    PlatformServices platform = MakePlatformServices();
-    SystemClock clock;
-    DurableLogWriter writer;
-    QtDialogs dialogs;
-    QtTickTimer timer1;
-    Ghost ghost({.dialogs = dialogs, .launcher = *platform.launcher});
-
-    Form1 form({.dialogs = dialogs,
-                .clock = clock,
-                .format = *platform.format,
-                .power = *platform.power,
-                .writer = writer,
-                .store = *platform.store,
-                .startup = *platform.startup,
-                .launcher = *platform.launcher,
-                .timer1 = timer1,
-                .trayShell = *platform.trayShell,
-                .trayWait = *platform.trayWait,
-                // Reading the support window's icon loads that window, hidden.
-                .ghostIcon = [&ghost] {
-                    ghost.Form_Load();
-                    return ghost.windowIcon();
-                }});
+    AppServices services;
+    Ghost ghost({.dialogs = services.dialogs, .launcher = *services.platform.launcher});
+    // Reading the support window's icon loads that window, hidden.
+    Form1 form(services.ForForm1([&ghost] {
+        ghost.Form_Load();
+        return ghost.windowIcon();
+    }));
     ghost.ShowOnHelpKey(form);
 
     // Every way of asking the program to end runs the main window's close

@@ -1,15 +1,29 @@
 #include "Files.h"
 
-#include <filesystem>
+#include <exception>
 #include <system_error>
 
 namespace tess {
 
+// A narrow string alone would be taken in the system's ANSI code page on Windows.
+std::filesystem::path PathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8OfPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 bool FileExists(const std::string& path) {
     if (path.empty()) return false;
-    std::error_code error;
-    (void)std::filesystem::last_write_time(std::filesystem::path(path), error);
-    return !error;
+    try {
+        std::error_code error;
+        (void)std::filesystem::last_write_time(PathFromUtf8(path), error);
+        return !error;
+    } catch (const std::exception&) {
+        return false;  // not a path at all
+    }
 }
 
 namespace {

@@ -1,8 +1,17 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace tess {
+
+// The path that a UTF-8 text names. Throws std::filesystem::filesystem_error
+// for bytes that are not UTF-8 where the platform's paths are UTF-16 (Windows);
+// elsewhere the bytes are taken as they are.
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+
+// The UTF-8 text of a path.
+std::string Utf8OfPath(const std::filesystem::path& path);
 
 // True exactly when the last-modification time of `path` can be read. Never throws.
 bool FileExists(const std::string& path);

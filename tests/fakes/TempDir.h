@@ -8,6 +8,11 @@
 
 namespace tess::test {
 
+// The path a UTF-8 text names, on every platform.
+inline std::filesystem::path Utf8Path(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 // A fresh folder under the system's temporary folder, removed at the end.
 class TempDir {
 public:
@@ -28,20 +33,24 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // The UTF-8 path of `name` (UTF-8) in this folder.
+    std::string File(const std::string& name) const {
+        const std::u8string path = (path_ / Utf8Path(name)).u8string();
+        return std::string(path.begin(), path.end());
+    }
 
 private:
     std::filesystem::path path_;
 };
 
 inline std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(Utf8Path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteAll(const std::string& path, const std::string& content) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << content;
+    std::filesystem::create_directories(Utf8Path(path).parent_path());
+    std::ofstream(Utf8Path(path), std::ios::binary) << content;
 }
 
 }  // namespace tess::test

@@ -5,21 +5,11 @@
 
 namespace tess {
 
-// A narrow string alone would be taken in the system's ANSI code page on Windows.
-std::filesystem::path PathFromUtf8(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8OfPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return std::string(utf8.begin(), utf8.end());
-}
-
 bool FileExists(const std::string& path) {
     if (path.empty()) return false;
     try {
         std::error_code error;
-        (void)std::filesystem::last_write_time(PathFromUtf8(path), error);
+        (void)std::filesystem::last_write_time(Utf8Path(path), error);
         return !error;
     } catch (const std::exception&) {
         return false;  // not a path at all
@@ -61,6 +51,16 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 
 std::string InProgramFolder(const std::string& name) {
     return InFolder(ProgramFolder(), name);
+}
+
+std::filesystem::path Utf8Path(const std::string& path) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+}
+
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
 }
 
 }  // namespace tess

@@ -5,14 +5,6 @@
 
 namespace tess {
 
-// The path that a UTF-8 text names. Throws std::filesystem::filesystem_error
-// for bytes that are not UTF-8 where the platform's paths are UTF-16 (Windows);
-// elsewhere the bytes are taken as they are.
-std::filesystem::path PathFromUtf8(const std::string& utf8);
-
-// The UTF-8 text of a path.
-std::string Utf8OfPath(const std::filesystem::path& path);
-
 // True exactly when the last-modification time of `path` can be read. Never throws.
 bool FileExists(const std::string& path);
 
@@ -37,5 +29,13 @@ std::string InProgramFolder(const std::string& name);
 
 // The platform's path separator.
 char NativeSeparator();
+
+// A path kept as UTF-8 text, for the file system: the conversion to the
+// system's own form of paths (wide characters on Windows) happens here only.
+// Throws std::filesystem::filesystem_error for bytes that are not UTF-8 where
+// paths are wide; elsewhere the bytes are taken as they are.
+std::filesystem::path Utf8Path(const std::string& path);
+// The UTF-8 text of a file system path.
+std::string PathText(const std::filesystem::path& path);
 
 }  // namespace tess

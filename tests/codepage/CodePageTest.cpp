@@ -59,7 +59,7 @@ public:
         wchar_t saved[MAX_PATH];
         const DWORD length = GetEnvironmentVariableW(L"TEMP", saved, MAX_PATH);
         if (length > 0 && length < MAX_PATH) saved_.assign(saved, length);
-        SetEnvironmentVariableW(L"TEMP", test::Utf8Path(value).c_str());
+        SetEnvironmentVariableW(L"TEMP", Utf8Path(value).c_str());
     }
     ~ScopedTemp() { SetEnvironmentVariableW(L"TEMP", saved_.empty() ? nullptr : saved_.c_str()); }
     ScopedTemp(const ScopedTemp&) = delete;
@@ -105,7 +105,7 @@ TEST_F(CodePageTest, TheDateAndTimeAreTheUsersAndReachTheLogInTheAnsiCodePage) {
 TEST_F(CodePageTest, APathInTheUsersCharactersNamesThatFile) {
     const std::string path = dir.File(std::string(cp.name) + ".txt");
     EXPECT_FALSE(FileExists(path));
-    const HANDLE file = CreateFileW(test::Utf8Path(path).c_str(), GENERIC_WRITE, 0, nullptr,
+    const HANDLE file = CreateFileW(Utf8Path(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                     CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
@@ -116,7 +116,7 @@ TEST_F(CodePageTest, APathInTheUsersCharactersNamesThatFile) {
 
 TEST_F(CodePageTest, TheDefaultLogGoesIntoATempFolderOfTheUsersCharacters) {
     const std::string temp = dir.File(cp.name);
-    ASSERT_TRUE(CreateDirectoryW(test::Utf8Path(temp).c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(Utf8Path(temp).c_str(), nullptr));
     const ScopedTemp scoped(temp);
     const std::string path = ComputeDefaultLogPath("Tessaline");
     EXPECT_EQ(path, temp + "\\Tessaline.txt");

@@ -6,12 +6,9 @@
 #include <random>
 #include <string>
 
-namespace tess::test {
+#include "common/Files.h"
 
-// The path a UTF-8 text names, on every platform.
-inline std::filesystem::path Utf8Path(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
+namespace tess::test {
 
 // A fresh folder under the system's temporary folder, removed at the end.
 class TempDir {
@@ -34,10 +31,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     // The UTF-8 path of `name` (UTF-8) in this folder.
-    std::string File(const std::string& name) const {
-        const std::u8string path = (path_ / Utf8Path(name)).u8string();
-        return std::string(path.begin(), path.end());
-    }
+    std::string File(const std::string& name) const { return PathText(path_ / Utf8Path(name)); }
 
 private:
     std::filesystem::path path_;

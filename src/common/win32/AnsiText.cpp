@@ -8,31 +8,19 @@ namespace tess {
 
 namespace {
 
-std::wstring AnsiToWide(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
 // No "best fit": a character the code page lacks becomes '?' rather than a
 // look-alike, which in a path could name another file. The flag is refused
 // (and nothing converted) when the ANSI code page is UTF-8, the system's
 // "worldwide language support" option, which lacks no character anyway.
 std::string WideToAnsi(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int size = static_cast<int>(wide.size());
-    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int length =
-        WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, flags, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
+    return WideToCodePage(wide, CP_ACP, GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS);
 }
 
 }  // namespace
+
+std::wstring AnsiToWide(const std::string& text) {
+    return CodePageToWide(text, CP_ACP);
+}
 
 std::string Utf8ToAnsi(const std::string& text) {
     return WideToAnsi(Utf8ToWide(text));

@@ -13,5 +13,7 @@ std::string Utf8ToAnsi(const std::string& text);
 // character (one byte or several, as the code page takes it).
 std::string Utf8ToAnsi(const std::string& text, std::size_t maxBytes);
 std::string AnsiToUtf8(const std::string& text);
+// The ANSI text as UTF-16, for the "W" functions.
+std::wstring AnsiToWide(const std::string& text);
 
 }  // namespace tess

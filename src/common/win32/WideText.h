@@ -9,4 +9,8 @@ namespace tess {
 std::wstring Utf8ToWide(const std::string& text);
 std::string WideToUtf8(const std::wstring& text);
 
+// Text of code page `codePage` as UTF-16, and back with WideCharToMultiByte's `flags`.
+std::wstring CodePageToWide(const std::string& text, unsigned codePage);
+std::string WideToCodePage(const std::wstring& text, unsigned codePage, unsigned long flags);
+
 }  // namespace tess

@@ -44,16 +44,32 @@ void Win32TickTimer::OnTick(std::function<void()> handler) {
 // Setting the timer anew starts its period again.
 void Win32TickTimer::Apply() {
     if (Running()) {
-        if (SetTimer(window_.Handle(), kTimerId, static_cast<UINT>(interval_), nullptr) == 0) {
-            ThrowSystemError(GetLastError(), "Cannot start the timer");
-        }
+        due_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(interval_);
+        Arm(interval_);
     } else {
         KillTimer(window_.Handle(), kTimerId);
     }
 }
 
+void Win32TickTimer::Arm(int milliseconds) {
+    if (SetTimer(window_.Handle(), kTimerId, static_cast<UINT>(milliseconds), nullptr) == 0) {
+        ThrowSystemError(GetLastError(), "Cannot start the timer");
+    }
+}
+
 void Win32TickTimer::Tick() {
-    if (Running() && handler_) handler_();
+    if (!Running()) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (now < due_) {
+        // Early: wait out the rest, to the millisecond above.
+        const auto rest = std::chrono::ceil<std::chrono::milliseconds>(due_ - now);
+        Arm(static_cast<int>(rest.count()));
+        return;
+    }
+    // The next period counts from this tick.
+    due_ = now + std::chrono::milliseconds(interval_);
+    Arm(interval_);
+    if (handler_) handler_();
 }
 
 }  // namespace tess

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "ui/TickTimer.h"
 #include "ui/win32/MessageWindow.h"
 
@@ -7,8 +9,12 @@ namespace tess {
 
 // The tick timer over SetTimer, on a message window of the thread that creates
 // it, whose message loops (the program's, a message box's, a wait's) deliver
-// the ticks. A tick that the system queued before the timer was stopped is
-// dropped: once stopped, no tick arrives.
+// the ticks. A tick never comes before its period is over, counted from the
+// start or from the tick before: the system's timer may come a little early
+// (its time-outs are rounded to the system's tick, and a late tick does not
+// move the next one), which would put two entries of a one-second interval
+// into the same second. A tick that the system queued before the timer was
+// stopped is dropped: once stopped, no tick arrives.
 class Win32TickTimer : public TickTimer {
 public:
     Win32TickTimer();
@@ -26,7 +32,10 @@ private:
     bool Running() const { return enabled_ && interval_ > 0; }
     void Apply();
     void Tick();
+    // Sets the system's timer to come after `milliseconds`.
+    void Arm(int milliseconds);
 
+    std::chrono::steady_clock::time_point due_;
     int interval_ = 0;
     bool enabled_ = true;
     std::function<void()> handler_;

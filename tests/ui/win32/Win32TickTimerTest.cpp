@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
+#include <thread>
+#include <vector>
+
 #include "tray/win32/Win32EventWait.h"
 
 namespace tess {
@@ -64,6 +68,31 @@ TEST_F(Win32TickTimerTest, EnablingAgainTicksAgain) {
     timer.SetEnabled(true);
     RunFor(30000, [&] { return ticks > 0; });
     EXPECT_GT(ticks, 0);
+}
+
+// Entries a second apart must never share a second: a tick may come late, never
+// before its period is over, counted from the start or from the tick before.
+TEST_F(Win32TickTimerTest, ATickNeverComesBeforeItsPeriod) {
+    using Clock = std::chrono::steady_clock;
+    using std::chrono::milliseconds;
+    std::vector<Clock::time_point> times;
+    timer.OnTick([&] {
+        times.push_back(Clock::now());
+        if (times.size() == 6) timer.SetEnabled(false);
+        wait.Wake();
+    });
+    // Armed 7 ms past a multiple of the system's 15.625 ms tick, the grain that
+    // SetTimer's time-outs are rounded to on Windows.
+    const auto now = Clock::now().time_since_epoch();
+    const auto grain = std::chrono::microseconds(15625);
+    std::this_thread::sleep_until(Clock::time_point((now / grain + 1) * grain + milliseconds(7)));
+    times.push_back(Clock::now());
+    timer.SetInterval(100);
+    RunFor(30000, [&] { return times.size() == 6; });
+    ASSERT_EQ(times.size(), 6u);
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        EXPECT_GE(times[i] - times[i - 1], milliseconds(100)) << "tick " << i;
+    }
 }
 
 }  // namespace

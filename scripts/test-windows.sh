@@ -1,11 +1,14 @@
 #!/bin/sh
 # Cross-builds the plain core (common, engine, settings, tray) and its tests for
 # Windows with MinGW-w64 and runs them under Wine, in a fresh Wine prefix that
-# is removed at the end. The Qt window is not part of this build.
+# is removed at the end. The Qt window is not part of this build. Wine takes its
+# ANSI code page from the Unix locale: the tests' locales (English, and Greek for
+# the code-page tests) are generated into the build folder, so that the
+# system's locales stay as they are.
 set -eu
 cd "$(dirname "$0")/.."
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-PACKAGES="cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb"
+PACKAGES="cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb locales"
 MISSING=
 for package in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
@@ -52,6 +55,12 @@ mkdir "$WINEPREFIX"
 # not start from (and hold open) the output pipes of the build or of ctest.
 wineserver -p
 wineboot -i >/dev/null 2>&1
+
+for locale in en_US.UTF-8 el_GR.ISO-8859-7; do
+    [ -d "$BUILD/locale/$locale" ] && continue
+    mkdir -p "$BUILD/locale"
+    localedef -i "${locale%%.*}" -f "${locale#*.}" "$BUILD/locale/$locale"
+done
 
 cmake -S . -B "$BUILD" -G Ninja --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Debug \
     -DTESSALINE_WERROR=ON -DTESSALINE_BUILD_GUI=OFF -DTESSALINE_BUILD_BENCH=OFF \

@@ -1,15 +1,19 @@
 #include "Files.h"
 
-#include <filesystem>
+#include <exception>
 #include <system_error>
 
 namespace tess {
 
 bool FileExists(const std::string& path) {
     if (path.empty()) return false;
-    std::error_code error;
-    (void)std::filesystem::last_write_time(std::filesystem::path(path), error);
-    return !error;
+    try {
+        std::error_code error;
+        (void)std::filesystem::last_write_time(Utf8Path(path), error);
+        return !error;
+    } catch (const std::exception&) {
+        return false;  // not a path at all
+    }
 }
 
 namespace {
@@ -47,6 +51,16 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 
 std::string InProgramFolder(const std::string& name) {
     return InFolder(ProgramFolder(), name);
+}
+
+std::filesystem::path Utf8Path(const std::string& path) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+}
+
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
 }
 
 }  // namespace tess

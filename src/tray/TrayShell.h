@@ -32,6 +32,11 @@ public:
 
     // Whether the desktop offers a notification area at this moment.
     virtual bool IsAvailable() const = 0;
+
+    // The message that the window receives when the notification area has been
+    // made anew (the desktop's shell restarted) without the icons it held; 0 on a
+    // desktop that keeps them or puts them back itself.
+    virtual std::uint32_t TaskbarCreatedMessage() const { return 0; }
 };
 
 }  // namespace tess

@@ -122,6 +122,10 @@ void cSysTray::OnTrayMessage(std::intptr_t notification, std::int32_t identifier
     }
 }
 
+void cSysTray::OnTaskbarCreated() {
+    if (added_) AddToTray(window_, id_, tip_, icon_);
+}
+
 void cSysTray::InitProperties() {
     SetInTray(false);
     SetTrayTip(kDefaultTip);

@@ -52,6 +52,11 @@ public:
     // One notification of the shell for icon `identifier`, raised as an event.
     void OnTrayMessage(std::intptr_t notification, std::int32_t identifier);
 
+    // The notification area was made anew without the icon (the desktop's shell
+    // restarted): an icon that is in the tray is added again, with its tip and
+    // picture, so that a window hidden behind it stays reachable.
+    void OnTaskbarCreated();
+
     // The properties of a new instance placed on a host being designed.
     void InitProperties();
     void ReadProperties(const PropertyBag& bag);

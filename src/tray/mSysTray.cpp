@@ -12,6 +12,7 @@ namespace {
 struct HookedWindow {
     cSysTray* control;  // not owned
     WindowProc replaced;
+    std::uint32_t taskbarCreated;  // the shell's message, 0 when it has none
 };
 
 std::map<WindowHandle, HookedWindow>& HookedWindows() {
@@ -23,7 +24,7 @@ std::map<WindowHandle, HookedWindow>& HookedWindows() {
 
 void Hook(TrayShell& shell, WindowHandle window, cSysTray& control) {
     WindowProc replaced = shell.ReplaceWindowProc(window, &TrayHookProc);
-    HookedWindows()[window] = {&control, std::move(replaced)};
+    HookedWindows()[window] = {&control, std::move(replaced), shell.TaskbarCreatedMessage()};
 }
 
 void Unhook(TrayShell& shell, WindowHandle window) {
@@ -39,6 +40,8 @@ std::intptr_t TrayHookProc(WindowHandle window, std::uint32_t message, std::uint
     const WindowProc replaced = found->second.replaced;
     if (message == kTrayCallbackMessage) {
         found->second.control->OnTrayMessage(lParam, static_cast<std::int32_t>(wParam));
+    } else if (message != 0 && message == found->second.taskbarCreated) {
+        found->second.control->OnTaskbarCreated();
     }
     return replaced ? replaced(window, message, wParam, lParam) : 0;
 }

@@ -23,8 +23,9 @@ void Hook(TrayShell& shell, WindowHandle window, cSysTray& control);
 void Unhook(TrayShell& shell, WindowHandle window);
 
 // Hands kTrayCallbackMessage to the window's control (lParam the notification,
-// wParam the icon identifier), then passes every message on to the replaced
-// procedure and returns its result.
+// wParam the icon identifier) and the shell's TaskbarCreatedMessage to its
+// OnTaskbarCreated, then passes every message on to the replaced procedure and
+// returns its result.
 std::intptr_t TrayHookProc(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                            std::intptr_t lParam);
 

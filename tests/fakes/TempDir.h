@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+#include "common/Files.h"
+
 namespace tess::test {
 
 // A fresh folder under the system's temporary folder, removed at the end.
@@ -28,20 +30,21 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // The UTF-8 path of `name` (UTF-8) in this folder.
+    std::string File(const std::string& name) const { return PathText(path_ / Utf8Path(name)); }
 
 private:
     std::filesystem::path path_;
 };
 
 inline std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(Utf8Path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteAll(const std::string& path, const std::string& content) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << content;
+    std::filesystem::create_directories(Utf8Path(path).parent_path());
+    std::ofstream(Utf8Path(path), std::ios::binary) << content;
 }
 
 }  // namespace tess::test

@@ -62,6 +62,7 @@ public:
         return proc;
     }
     bool IsAvailable() const override { return available; }
+    std::uint32_t TaskbarCreatedMessage() const override { return taskbarCreated; }
 
     // What the shell does when the user acts on the icon: calls the window's procedure.
     std::intptr_t Deliver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -84,6 +85,8 @@ public:
     bool result = true;
     // Whether the desktop offers a notification area.
     bool available = true;
+    // The shell's message for a notification area made anew; 0: none.
+    std::uint32_t taskbarCreated = 0;
 
 private:
     WindowHandle window_;

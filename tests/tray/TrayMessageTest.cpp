@@ -125,6 +125,50 @@ TEST(TrayHook, EachWindowReachesItsOwnControl) {
     EXPECT_EQ(hostB.events, (Events{{"MouseUp", 2, 0}, {"MouseMove", 0, 0}}));
 }
 
+// After the desktop's shell has started again, its notification area holds no
+// icon: the control puts its own back as it stands, or its window would stay
+// hidden for good.
+class TaskbarCreatedTest : public TrayFixture {
+protected:
+    static constexpr std::uint32_t kTaskbarCreated = 0xC0DE;
+
+    TaskbarCreatedTest() { shell.taskbarCreated = kTaskbarCreated; }
+};
+
+TEST_F(TaskbarCreatedTest, AnIconInTheTrayIsAddedAgainAsItStands) {
+    tray.SetTrayIcon(MakeIcon("tray-q"));
+    tray.SetInTray(true);
+    tray.SetTrayTip("Tessaline");
+    shell.sent.clear();
+
+    EXPECT_EQ(shell.Deliver(kTaskbarCreated, 0, 0), RecordingTrayShell::kOwnResult);
+
+    const IconHandle icon = "tray-q";
+    ASSERT_EQ(shell.Messages(), (std::vector<std::uint32_t>{kNimAdd}));
+    EXPECT_EQ(shell.sent[0].record, AddRecord(kWindow, 0, "Tessaline", &icon));
+    EXPECT_EQ(shell.reachedOwnProc.size(), 1u);
+    EXPECT_TRUE(host.events.empty());
+}
+
+TEST_F(TaskbarCreatedTest, AnIconOutOfTheTrayStaysOut) {
+    tray.SetInTray(true);
+    tray.SetInTray(false);
+    shell.sent.clear();
+
+    shell.Deliver(kTaskbarCreated, 0, 0);
+
+    EXPECT_TRUE(shell.sent.empty());
+}
+
+TEST_F(TrayFixture, AShellWithoutTheMessageReAddsNothing) {
+    tray.SetInTray(true);
+    shell.sent.clear();
+
+    shell.Deliver(0, 0, 0);
+
+    EXPECT_TRUE(shell.sent.empty());
+}
+
 TEST(TrayHook, AWindowThatIsNotHookedIsLeftAlone) {
     EXPECT_EQ(mSysTray::TrayHookProc(0xDEAD, 1125, 0, 0x202), 0);
 }

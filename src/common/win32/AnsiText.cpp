@@ -2,40 +2,49 @@
 
 #include <windows.h>
 
+#include "common/win32/WideText.h"
+
 namespace tess {
 
 namespace {
 
-std::wstring ToWide(const std::string& text, UINT codePage) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
 // No "best fit": a character the code page lacks becomes '?' rather than a
-// look-alike, which in a path could name another file.
-std::string FromWide(const std::wstring& wide, UINT codePage) {
-    if (wide.empty()) return {};
-    const int size = static_cast<int>(wide.size());
-    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const int length =
-        WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
+// look-alike, which in a path could name another file. The flag is refused
+// (and nothing converted) when the ANSI code page is UTF-8, the system's
+// "worldwide language support" option, which lacks no character anyway.
+std::string WideToAnsi(const std::wstring& wide) {
+    return WideToCodePage(wide, CP_ACP, GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS);
 }
 
 }  // namespace
 
+std::wstring AnsiToWide(const std::string& text) {
+    return CodePageToWide(text, CP_ACP);
+}
+
 std::string Utf8ToAnsi(const std::string& text) {
-    return FromWide(ToWide(text, CP_UTF8), CP_ACP);
+    return WideToAnsi(Utf8ToWide(text));
+}
+
+std::string Utf8ToAnsi(const std::string& text, std::size_t maxBytes) {
+    const std::wstring wide = Utf8ToWide(text);
+    std::size_t taken = 0;
+    std::size_t bytes = 0;
+    while (taken < wide.size()) {
+        // A character outside the basic plane is a pair of UTF-16 units.
+        const bool pair = IS_HIGH_SURROGATE(wide[taken]) && taken + 1 < wide.size() &&
+                          IS_LOW_SURROGATE(wide[taken + 1]);
+        const std::size_t units = pair ? 2 : 1;
+        const std::size_t size = WideToAnsi(wide.substr(taken, units)).size();
+        if (bytes + size > maxBytes) break;
+        bytes += size;
+        taken += units;
+    }
+    return WideToAnsi(wide.substr(0, taken));
 }
 
 std::string AnsiToUtf8(const std::string& text) {
-    return FromWide(ToWide(text, CP_ACP), CP_UTF8);
+    return WideToUtf8(AnsiToWide(text));
 }
 
 }  // namespace tess

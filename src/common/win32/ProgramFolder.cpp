@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "common/Files.h"
-#include "common/win32/AnsiText.h"
+#include "common/win32/WideText.h"
 
 namespace tess {
 
@@ -11,14 +11,14 @@ char NativeSeparator() {
 
 std::string ExecutablePath() {
     // Long paths may exceed MAX_PATH: grow the buffer while the name is cut short.
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            return AnsiToUtf8(path);
+            return WideToUtf8(path);
         }
         if (path.size() >= 32768) return {};
         path.resize(path.size() * 2);

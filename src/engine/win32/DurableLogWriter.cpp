@@ -2,6 +2,7 @@
 
 #include "common/win32/AnsiText.h"
 #include "common/win32/SystemError.h"
+#include "common/win32/WideText.h"
 #include "engine/LogFile.h"
 
 namespace tess {
@@ -31,10 +32,12 @@ private:
 }  // namespace
 
 void DurableLogWriter::AppendLine(const std::string& path, const std::string& line) {
+    // The line in the ANSI code page, as the log has always been written; the
+    // path in the user's own characters, so that it names exactly that file.
     const std::string record = Utf8ToAnsi(line) + "\r\n";
     // Appending access only: every write goes to the end of the file, even
     // when someone else has made it longer since it was opened.
-    FileHandle file(CreateFileA(Utf8ToAnsi(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
                                 nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) ThrowSystemError(GetLastError());
     DWORD written = 0;

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "common/win32/AnsiText.h"
 #include "common/win32/SystemError.h"
+#include "common/win32/WideText.h"
 
 namespace tess {
 
@@ -22,36 +22,38 @@ SYSTEMTIME ToSystemTime(const LocalDateTime& moment) {
 
 // Calls one of the locale functions, which all answer the size they need when
 // given no buffer and the length written, terminating NUL included, otherwise.
+// The wide functions give the locale's own characters, whatever the ANSI code
+// page: the text reaches the log through the one conversion of its writer.
 template <typename Format>
 std::string LocaleText(const Format& format) {
     const int size = format(nullptr, 0);
     if (size <= 0) ThrowSystemError(GetLastError());
-    std::string text(static_cast<size_t>(size), '\0');
+    std::wstring text(static_cast<size_t>(size), L'\0');
     const int written = format(text.data(), size);
     if (written <= 0) ThrowSystemError(GetLastError());
     text.resize(static_cast<size_t>(written - 1));
-    return AnsiToUtf8(text);
+    return WideToUtf8(text);
 }
 
 }  // namespace
 
 std::string Win32DateTimeFormat::ShortDate(const LocalDateTime& moment) const {
     const SYSTEMTIME time = ToSystemTime(moment);
-    return LocaleText([&](char* buffer, int size) {
-        return GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer, size);
+    return LocaleText([&](wchar_t* buffer, int size) {
+        return GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer, size);
     });
 }
 
 std::string Win32DateTimeFormat::LongTime(const LocalDateTime& moment) const {
     const SYSTEMTIME time = ToSystemTime(moment);
-    return LocaleText([&](char* buffer, int size) {
-        return GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, size);
+    return LocaleText([&](wchar_t* buffer, int size) {
+        return GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &time, nullptr, buffer, size);
     });
 }
 
 std::string Win32DateTimeFormat::TimeSeparator() const {
-    return LocaleText([](char* buffer, int size) {
-        return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STIME, buffer, size);
+    return LocaleText([](wchar_t* buffer, int size) {
+        return GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIME, buffer, size);
     });
 }
 

@@ -9,18 +9,12 @@ namespace tess {
 namespace {
 
 // Copies the ANSI text of `text` into a field of N characters with its NUL. A
-// double-byte character that would not fit whole is left out.
+// character of several bytes that would not fit whole is left out.
 template <std::size_t N>
 void CopyField(const std::string& text, CHAR (&field)[N]) {
-    const std::string ansi = Utf8ToAnsi(text);
-    std::size_t length = 0;
-    while (length < ansi.size()) {
-        const std::size_t next = length + (IsDBCSLeadByte(static_cast<BYTE>(ansi[length])) ? 2 : 1);
-        if (next > N - 1) break;
-        length = next;
-    }
-    std::memcpy(field, ansi.data(), length);
-    field[length] = '\0';
+    const std::string ansi = Utf8ToAnsi(text, N - 1);
+    std::memcpy(field, ansi.data(), ansi.size());
+    field[ansi.size()] = '\0';
 }
 
 }  // namespace

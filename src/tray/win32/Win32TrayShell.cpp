@@ -64,6 +64,11 @@ HICON LoadTrayIcon(const IconHandle& name) {
                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
 
+UINT TaskbarCreated() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 HWND AsHwnd(WindowHandle window) {
     return reinterpret_cast<HWND>(window);
 }
@@ -72,9 +77,14 @@ HWND AsHwnd(WindowHandle window) {
 
 Win32TrayShell::Win32TrayShell() : subclass_(std::make_unique<Subclass>()) {
     RegisterWindowClass();
-    const HWND window = CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        ProgramInstance(), nullptr);
+    // A top-level window that is never shown, not a message-only one: those do
+    // not receive the shell's broadcast of TaskbarCreated.
+    const HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0,
+                                        nullptr, nullptr, ProgramInstance(), nullptr);
     if (window == nullptr) ThrowSystemError(GetLastError(), "Cannot create the tray window");
+    // The shell broadcasts it from a lower integrity level than a program run as
+    // administrator has, which the system would otherwise filter out.
+    ChangeWindowMessageFilterEx(window, TaskbarCreated(), MSGFLT_ALLOW, nullptr);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(subclass_.get()));
     window_ = reinterpret_cast<WindowHandle>(window);
 }
@@ -114,6 +124,10 @@ WindowProc Win32TrayShell::ReplaceWindowProc(WindowHandle window, WindowProc pro
 
 bool Win32TrayShell::IsAvailable() const {
     return FindWindowA("Shell_TrayWnd", nullptr) != nullptr;
+}
+
+std::uint32_t Win32TrayShell::TaskbarCreatedMessage() const {
+    return TaskbarCreated();
 }
 
 }  // namespace tess

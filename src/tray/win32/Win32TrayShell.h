@@ -6,7 +6,7 @@
 
 namespace tess {
 
-// The Windows notification area through Shell_NotifyIconA, for a message-only
+// The Windows notification area through Shell_NotifyIconA, for a hidden
 // window of the shell's own whose procedure can be replaced (subclassed): the
 // replacement goes in with SetWindowLongPtrA, finds its procedure through the
 // window's GWLP_USERDATA and a replaced system procedure is called through
@@ -29,6 +29,9 @@ public:
     WindowProc ReplaceWindowProc(WindowHandle window, WindowProc proc) override;
     // Whether the taskbar, which holds the notification area, is there.
     bool IsAvailable() const override;
+    // "TaskbarCreated", which the shell broadcasts to the top-level windows when
+    // it has started again.
+    std::uint32_t TaskbarCreatedMessage() const override;
 
     // What the window's GWLP_USERDATA points at while the shell lives.
     struct Subclass;

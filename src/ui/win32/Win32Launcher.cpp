@@ -4,21 +4,15 @@
 // shellapi.h needs windows.h before it.
 #include <shellapi.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QString>
 #include <string>
 
 #include "common/win32/SystemError.h"
+#include "common/win32/WideText.h"
 #include "ui/win32/CommandLineArgument.h"
 
 namespace tess {
 
 namespace {
-
-std::wstring Wide(const std::string& utf8) {
-    return QString::fromStdString(utf8).toStdWString();
-}
 
 // The Notepad of the system folder, so that no program of that name in the
 // current folder or elsewhere on the search path is started instead. The
@@ -30,10 +24,26 @@ std::wstring SystemNotepad() {
     return std::wstring(folder, length) + L"\\notepad.exe";
 }
 
+// The full path of `path`, taken from the current folder when it is relative.
+std::wstring FullPath(const std::string& path) {
+    const std::wstring wide = Utf8ToWide(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) ThrowSystemError(GetLastError(), "Cannot open " + path);
+        if (length < full.size()) {
+            full.resize(length);
+            return full;
+        }
+        full.resize(length);  // the size it needs, its NUL included
+    }
+}
+
 }  // namespace
 
 void Win32Launcher::OpenUrl(const std::string& url) {
-    const std::wstring file = Wide(url);
+    const std::wstring file = Utf8ToWide(url);
     SHELLEXECUTEINFOW execute{};
     execute.cbSize = sizeof execute;
     // A failure comes back here, as an error, rather than as a message of the system's.
@@ -46,10 +56,9 @@ void Win32Launcher::OpenUrl(const std::string& url) {
 // The path goes as an absolute one, so that a name starting with '/' is never
 // read as one of Notepad's options.
 void Win32Launcher::OpenInTextEditor(const std::string& path) {
-    const QString fullPath =
-        QDir::toNativeSeparators(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
     const std::wstring program = SystemNotepad();
-    std::wstring commandLine = Wide("notepad.exe " + QuoteArgument(fullPath.toStdString()));
+    std::wstring commandLine =
+        L"notepad.exe " + Utf8ToWide(QuoteArgument(WideToUtf8(FullPath(path))));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

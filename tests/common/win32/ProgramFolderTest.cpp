@@ -42,6 +42,8 @@ TEST(FileExistsTest, ReadsTheModificationTimeOfWindowsPaths) {
     EXPECT_FALSE(FileExists("C:\\no such folder\\x.txt"));
     EXPECT_FALSE(FileExists("Q:\\"));
     EXPECT_FALSE(FileExists("C:\\bad|name.txt"));
+    // Bytes that are not UTF-8 name no file, and FileExists says so without throwing.
+    EXPECT_FALSE(FileExists("C:\\\xFF\xFE.txt"));
 }
 
 }  // namespace

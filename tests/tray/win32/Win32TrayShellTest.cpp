@@ -128,6 +128,27 @@ TEST_F(Win32TrayHookTest, TheControlMayLeaveTheTrayFromItsOwnEvent) {
     EXPECT_EQ(Procedure(), own);
 }
 
+// The shell's restart as the program sees it: the icon gone from the
+// notification area, then TaskbarCreated broadcast to every top-level window.
+TEST_F(Win32TrayHookTest, AfterTheShellRestartsTheIconIsThereAgain) {
+    if (!shell.IsAvailable()) GTEST_SKIP() << "no notification area on this desktop";
+    const auto inTheTray = [this] {
+        return shell.Notify(kNimModify, TipRecord(shell.Window(), 0, "Tessaline"));
+    };
+    tray.SetInTray(true);
+    ASSERT_TRUE(inTheTray());
+    ASSERT_TRUE(shell.Notify(kNimDelete, RemoveRecord(shell.Window(), 0)));
+    ASSERT_FALSE(inTheTray());
+
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, shell.TaskbarCreatedMessage(), 0, 0, SMTO_ABORTIFHUNG,
+                        5000, &ignored);
+
+    EXPECT_TRUE(inTheTray());
+    Post(kWmLButtonUp);
+    EXPECT_EQ(host.events, (std::vector<TrayEvent>{{"MouseUp", 1, 0}}));
+}
+
 TEST(Win32TrayShellTest, OnlyItsOwnWindowIsSubclassed) {
     Win32TrayShell shell;
     Win32TrayShell other;

@@ -1,0 +1,20 @@
+#include "common/win32/MessagePump.h"
+
+#include <windows.h>
+
+namespace tess {
+
+bool DispatchPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return true;
+}
+
+}  // namespace tess

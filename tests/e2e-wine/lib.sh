@@ -1,0 +1,277 @@
+# shellcheck shell=bash
+# Helpers of the end-to-end run of the Windows program under Wine. The cases,
+# their runner and the helpers that do not depend on the desktop are those of
+# tests/e2e (lib.sh there); what follows replaces its desktop with Wine's.
+#
+# The desktop is a Wine virtual desktop on Xvfb: one X window of
+# E2E_DESKTOP_SIZE at the top left of the screen, with Wine's own taskbar and
+# notification area along its bottom. Every Wine program of the run shows in
+# it, so a point of the desktop is the same point of the X screen, and xdotool
+# clicks and types there as a user would. The probe (tools/probe.cpp, in
+# E2E_PROBE) reports the Windows side: windows, their states, dialog boxes and
+# the notification area.
+#
+# The run makes one Wine prefix and keeps its fresh registry; every case
+# starts from that registry, an empty TEMP folder and no program running. A
+# case has, besides what tests/e2e/lib.sh gives it:
+#   E2E_PROGRAM_WIN   where the case's copy of the program is (a Windows path)
+#   E2E_LOCALE        the Unix locale the program runs in (Wine takes its ANSI
+#                     code page from it); en_US.UTF-8 unless the case changes it
+
+# shellcheck source=../e2e/lib.sh
+. "$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)/lib.sh"
+E2E_WINE_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+E2E_DESKTOP_SIZE=1000x700
+# Wine's first start in a prefix takes a while on a loaded machine.
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}
+
+# --- the desktop ----------------------------------------------------------
+
+e2e_require_tools() {
+    local tool missing=
+    for tool in Xvfb wine wineserver wineboot xdotool import iconv awk; do
+        command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
+    done
+    if [ -n "$missing" ]; then
+        e2e_note "missing:$missing (sh scripts/test-windows.sh installs them)"
+        return 1
+    fi
+    [ -f "${E2E_PROBE:-}" ] || { e2e_note "no probe in E2E_PROBE"; return 1; }
+}
+
+# The Unix side of a Windows path of the prefix ("C:\x\y" -> .../drive_c/x/y).
+e2e_unix_path() {
+    local path=${1#[Cc]:}
+    printf '%s/drive_c%s\n' "$WINEPREFIX" "${path//\\//}"
+}
+
+# e2e_wine <program> [<argument>...]: a Wine program of the run, in the run's locale.
+e2e_wine() { LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$@"; }
+
+e2e_probe() { e2e_wine "$E2E_PROBE_WIN" "$@"; }
+
+# Starts Xvfb on a free display and makes the run's Wine prefix: booted, with
+# every program on one virtual desktop, its registry kept for the cases.
+e2e_start_desktop() {
+    local ready="$E2E_RUN_DIR/display" tries=0
+    : >"$ready"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" \
+        >"$E2E_RUN_DIR/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    e2e_poll 10 e2e_display_settled "$ready" || true
+    if ! e2e_alive "$E2E_XVFB_PID" || [ ! -s "$ready" ]; then
+        e2e_fail "no display could be started"
+        return 1
+    fi
+    export DISPLAY=":$(cat "$ready")"
+    unset WAYLAND_DISPLAY
+
+    export WINEPREFIX="$E2E_RUN_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export LOCPATH="${E2E_LOCPATH:-}"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >"$E2E_RUN_DIR/wineboot.log" 2>&1 || { e2e_fail "wineboot failed"; return 1; }
+    # Wine's own fonts (fonts-wine), which Debian's Wine does not look for where
+    # the package puts them: without Marlett, captions show letters for buttons.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    # Wine gives the desktop named "shell" its taskbar.
+    e2e_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null &&
+        e2e_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell \
+            /d "$E2E_DESKTOP_SIZE" /f >/dev/null || { e2e_fail "no virtual desktop"; return 1; }
+    e2e_end_wine_session
+    mkdir -p "$E2E_RUN_DIR/registry"
+    cp "$WINEPREFIX"/*.reg "$E2E_RUN_DIR/registry/"
+    E2E_PROBE_WIN="C:\\tessaline-e2e\\probe.exe"
+    mkdir -p "$(e2e_unix_path 'C:\tessaline-e2e')"
+    cp "$E2E_PROBE" "$(e2e_unix_path "$E2E_PROBE_WIN")"
+    e2e_note "Wine desktop on $DISPLAY, prefix $WINEPREFIX"
+}
+
+# Ends every Wine program of the run (the desktop among them) and waits for the
+# server, which writes the registry on its way out.
+e2e_end_wine_session() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+e2e_desktop_running() { e2e_alive "${E2E_XVFB_PID:-0}"; }
+
+e2e_stop_desktop() {
+    if [ -n "${WINEPREFIX:-}" ]; then e2e_end_wine_session; fi
+    e2e_stop_pid "${E2E_XVFB_PID:-}"
+    E2E_XVFB_PID=''
+}
+
+# The taskbar of the virtual desktop is there.
+e2e_taskbar_shown() { e2e_probe taskbar >/dev/null 2>&1; }
+
+# --- a case's home --------------------------------------------------------
+
+# The prefix as the run made it: its fresh registry, an empty TEMP folder, no
+# program installed or running; then the desktop, started anew.
+e2e_new_home() {
+    e2e_end_wine_session
+    cp "$E2E_RUN_DIR"/registry/*.reg "$WINEPREFIX/"
+    E2E_TEMP_WIN="C:\\users\\$(id -un)\\Temp"
+    rm -rf "$(e2e_unix_path "$E2E_TEMP_WIN")" "$(e2e_unix_path 'C:\Program Files\Tessaline')"
+    mkdir -p "$(e2e_unix_path "$E2E_TEMP_WIN")"
+    E2E_PROGRAM_WIN="C:\\Program Files\\Tessaline\\$(basename "$E2E_APP")"
+    E2E_LOCALE=en_US.UTF-8
+    e2e_wait_for "the Wine desktop" e2e_taskbar_shown
+}
+
+# e2e_set_temp <Windows folder>: the user's TEMP (and TMP) from the next
+# program's start on; the folder is made.
+e2e_set_temp() {
+    E2E_TEMP_WIN=$1
+    e2e_wine reg add 'HKCU\Environment' /v TEMP /d "$1" /f >/dev/null
+    e2e_wine reg add 'HKCU\Environment' /v TMP /d "$1" /f >/dev/null
+    mkdir -p "$(e2e_unix_path "$1")"
+}
+
+# The default log file, in the Windows TEMP folder of the case.
+e2e_log_file() { e2e_unix_path "$E2E_TEMP_WIN\\Tessaline.txt"; }
+
+# --- the registry ---------------------------------------------------------
+
+# e2e_reg_query <key> <value>: the data of a string value, read with
+# `wine reg query` (which writes in the OEM code page, 437 here); nothing, and
+# status 1, when the value is missing.
+e2e_reg_query() {
+    local output
+    output=$(e2e_wine reg query "$1" /v "$2" 2>/dev/null | iconv -f CP437 -t UTF-8 | tr -d '\r') ||
+        return 1
+    printf '%s\n' "$output" | awk -v name="$2" '
+        { line = $0; sub(/^ +/, "", line) }
+        index(line, name "    REG_SZ") == 1 {
+            sub(/^[^ ]+( [^ ]+)* +REG_SZ +/, "", line)
+            print line; found = 1; exit
+        }
+        END { exit !found }'
+}
+
+# e2e_setting <key>: the program's stored value of that key, nothing when there is none.
+e2e_setting() { e2e_reg_query 'HKCU\Software\Quorvane\Tessaline' "$1" || true; }
+
+# e2e_put_setting <key> <value>: stores a value as the program would.
+e2e_put_setting() {
+    e2e_wine reg add 'HKCU\Software\Quorvane\Tessaline' /v "$1" /d "$2" /f >/dev/null
+}
+
+# --- the program ----------------------------------------------------------
+
+# e2e_start_app: copies the program to E2E_PROGRAM_WIN (when it is not there)
+# and starts it there, in E2E_LOCALE; its output goes to app.log among the
+# case's artifacts. Sets E2E_APP_PID, the Wine process that is the program.
+e2e_start_app() {
+    local program
+    program=$(e2e_unix_path "$E2E_PROGRAM_WIN")
+    if [ ! -f "$program" ]; then
+        mkdir -p "$(dirname "$program")"
+        cp "$E2E_APP" "$program"
+    fi
+    (
+        cd "$E2E_CASE_DIR" || exit 1
+        export LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE
+        exec wine "$E2E_PROGRAM_WIN" "$@"
+    ) >"$E2E_CASE_ARTIFACTS/app.log" 2>&1 &
+    E2E_APP_PID=$!
+    E2E_APP_STATUS=
+}
+
+# --- windows --------------------------------------------------------------
+
+# e2e_window_state <title>: "visible iconic enabled x y w h" of the top-level
+# window with that title; status 1 when there is none.
+e2e_window_state() { e2e_probe window "$1" 2>/dev/null; }
+
+# The window is shown in the normal state.
+e2e_window_shown() {
+    local state
+    state=$(e2e_window_state "$1") || return 1
+    [ "${state%% *}" = 1 ] && [ "$(echo "$state" | cut -d' ' -f2)" = 0 ]
+}
+
+# The window exists and is not shown (no taskbar button either).
+e2e_window_hidden() {
+    local state
+    state=$(e2e_window_state "$1") || return 1
+    [ "${state%% *}" = 0 ]
+}
+
+e2e_window_gone() { ! e2e_window_state "$1" >/dev/null; }
+
+# The program's main window, once shown.
+e2e_main_window_shown() { e2e_window_shown Tessaline; }
+
+e2e_is_foreground() { [ "$(e2e_probe foreground 2>/dev/null)" = "$1" ]; }
+
+# e2e_click_at <x> <y> [<button>]: a click at that point of the desktop.
+e2e_click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
+
+# e2e_activate <title>: a click on the window's caption, which makes it the
+# active window.
+e2e_activate() {
+    local state x y
+    state=$(e2e_window_state "$1") || return 1
+    read -r _ _ _ x y _ <<<"$state"
+    e2e_click_at $((x + 40)) $((y + 10))
+    e2e_wait_for "'$1' to be active" e2e_is_foreground "$1"
+}
+
+# e2e_minimise <title>: minimises the window through its system menu.
+e2e_minimise() {
+    e2e_activate "$1" || return 1
+    xdotool key --clearmodifiers alt+space
+    sleep "$E2E_POLL_INTERVAL"
+    xdotool key n
+}
+
+# e2e_close <title>: closes the window as its close box does (Alt+F4).
+e2e_close() {
+    e2e_activate "$1" || return 1
+    xdotool key --clearmodifiers alt+F4
+}
+
+# --- the notification area ------------------------------------------------
+
+# The program's icon is in the notification area.
+e2e_tray_has_icon() { e2e_probe tray TessalineTrayWindow; }
+e2e_tray_has_no_icon() { ! e2e_tray_has_icon; }
+
+# e2e_click_tray_icon [<button>]: clicks the icon, the only one in the
+# notification area, at the taskbar's right end; then moves the pointer away so
+# that its tooltip does not come up.
+e2e_click_tray_icon() {
+    local x y w h
+    read -r x y w h <<<"$(e2e_probe taskbar)"
+    e2e_click_at $((x + w - 10)) $((y + h / 2)) "${1:-1}"
+    xdotool mousemove 500 300
+}
+
+# --- boxes the program shows ----------------------------------------------
+
+# e2e_dialog <caption>: the text of the shown box with that caption, then its
+# buttons (id x y w h text); status 1 when none is shown.
+e2e_dialog() { e2e_probe dialog "$1" 2>/dev/null; }
+e2e_dialog_shown() { e2e_dialog "$1" >/dev/null; }
+e2e_no_dialog() { ! e2e_dialog_shown "$1"; }
+
+# e2e_answer_dialog <caption> <button text>: clicks that button of the box and
+# waits for the box to go.
+e2e_answer_dialog() {
+    local id x y w h text
+    while read -r id x y w h text; do
+        if [ "$text" = "$2" ]; then
+            e2e_click_at $((x + w / 2)) $((y + h / 2))
+            e2e_wait_for "box '$1' to close" e2e_no_dialog "$1"
+            return
+        fi
+    done < <(e2e_dialog "$1" | tail -n +2)
+    e2e_fail "no button '$2' on box '$1'"
+}
+
+# The program is gone, its icon with it.
+e2e_expect_clean_end() {
+    e2e_expect_status 0
+    e2e_tray_has_no_icon || e2e_fail "the tray icon was left behind"
+}

@@ -1,0 +1,79 @@
+#include "ui/win32/Win32Clipboard.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "common/Error.h"
+#include "common/win32/AnsiText.h"
+
+namespace tess {
+namespace {
+
+// What the clipboard holds in `format`, as the bytes of its text without the NUL.
+template <typename Char>
+std::basic_string<Char> ClipboardText(UINT format) {
+    if (!OpenClipboard(nullptr)) return {};
+    std::basic_string<Char> text;
+    if (const HANDLE data = GetClipboardData(format)) {
+        text = static_cast<const Char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PutOnClipboard(UINT format, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(format, memory);
+    CloseClipboard();
+}
+
+// The log's text comes in the ANSI code page (1252 here) and reaches the
+// clipboard as the characters it stands for.
+TEST(Win32ClipboardTest, HoldsTheLogsTextAsUnicodeText) {
+    ASSERT_EQ(GetACP(), 1252u);
+    const std::string log = "12/7/2026 Caf\xE9 21\xB0, 5 \x80\r\nsecond line\r\n";
+    Win32Clipboard().SetText(log);
+    EXPECT_EQ(ClipboardText<wchar_t>(CF_UNICODETEXT),
+              L"12/7/2026 Caf\u00E9 21\u00B0, 5 \u20AC\r\nsecond line\r\n");
+    EXPECT_EQ(ClipboardText<char>(CF_TEXT), log);
+}
+
+TEST(Win32ClipboardTest, ReplacesWhatWasThereInEveryFormat) {
+    const UINT other = RegisterClipboardFormatW(L"TessalineTestFormat");
+    PutOnClipboard(other, L"old");
+    Win32Clipboard().SetText("new");
+    EXPECT_EQ(ClipboardText<wchar_t>(CF_UNICODETEXT), L"new");
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_FALSE(IsClipboardFormatAvailable(other));
+    CloseClipboard();
+}
+
+TEST(Win32ClipboardTest, ALargeLogIsCopiedWhole) {
+    std::string log;
+    for (int line = 0; line < 40000; ++line) log += "12/7/2026 6:01:43 PM Running on AC Power\r\n";
+    Win32Clipboard().SetText(log);
+    EXPECT_EQ(ClipboardText<char>(CF_TEXT), log);
+}
+
+TEST(Win32ClipboardTest, AClipboardHeldByAnotherWindowIsAnErrorAndChangesNothing) {
+    PutOnClipboard(CF_UNICODETEXT, L"kept");
+    const HWND holder = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(OpenClipboard(holder));
+    EXPECT_THROW(Win32Clipboard().SetText("new"), Error);
+    CloseClipboard();
+    DestroyWindow(holder);
+    EXPECT_EQ(ClipboardText<wchar_t>(CF_UNICODETEXT), L"kept");
+}
+
+}  // namespace
+}  // namespace tess

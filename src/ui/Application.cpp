@@ -1,7 +1,6 @@
 #include "ui/Application.h"
 
 #include <QApplication>
-#include <QSessionManager>
 
 #include "ui/AppServices.h"
 #include "ui/Form1.h"
@@ -25,10 +24,11 @@ int RunApplication(int argc, char** argv) {
     // Every way of asking the program to end runs the main window's close
     // handling, which ends the process: the window's close (close box, system
     // menu, Alt+F4), the end of the session, and the system's termination signals.
-    // The program does not end when its last visible window goes.
+    // The program does not end when its last visible window goes. The session's
+    // request to commit data is not an end: a session manager also sends it for
+    // a checkpoint, after which the session goes on; its real end comes as the
+    // application's termination, which quits.
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.Form_QueryUnload(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
                      [&form] { form.Form_QueryUnload(); });
     const TerminationSignals termination([&form] { form.Form_QueryUnload(); });

@@ -19,6 +19,7 @@ public:
 private:
     QString datePattern_;
     QString timePattern_;
+    QString timeSeparator_;
     QLocale locale_;
 };
 

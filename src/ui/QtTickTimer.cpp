@@ -5,6 +5,9 @@
 namespace tess {
 
 QtTickTimer::QtTickTimer() {
+    // A coarse timer may come up to 5 % early, which would put two entries of a
+    // one-second interval into the same second.
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (handler_) handler_();
     });

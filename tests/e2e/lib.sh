@@ -228,6 +228,10 @@ e2e_start_app() {
     (
         cd "$E2E_CASE_DIR" || exit 1
         unset DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
+        # A case may give the program a session manager to join.
+        if [ -n "${E2E_SESSION_MANAGER_ADDRESS:-}" ]; then
+            export SESSION_MANAGER=$E2E_SESSION_MANAGER_ADDRESS
+        fi
         export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
         export LSAN_OPTIONS="suppressions=$E2E_HERE/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
         exec "$E2E_APP" "$@"

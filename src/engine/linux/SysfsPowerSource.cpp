@@ -1,6 +1,7 @@
 #include "engine/linux/SysfsPowerSource.h"
 
 #include <fcntl.h>
+#include <strings.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +22,14 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr double kMaxSecondsLeft = 10 * 24 * 3600;
+// A drain above 300 W is a driver's glitch, not a laptop's load (µW).
+constexpr double kMaxDrain = 300e6;
+// Voltages (µV) below 1 V are no battery's.
+constexpr double kMinVoltage = 1e6;
+// A battery that gives no voltage at all is taken at 10 V, as the desktop's
+// power daemon does: its own ratios do not depend on the guess, and beside a
+// battery that reports energy it keeps the two comparable.
+constexpr double kGuessedVoltage = 10e6;
 constexpr std::uint8_t kFlagCharging = 8;
 constexpr std::uint8_t kFlagNoBattery = 128;
 
@@ -46,6 +55,11 @@ std::string ReadAttribute(const fs::path& file) {
     return std::string(text);
 }
 
+// The kernel's words ("Mains", "Not charging") compared as the daemon does, in any case.
+bool Is(const std::string& text, const char* word) {
+    return ::strcasecmp(text.c_str(), word) == 0;
+}
+
 std::optional<std::int64_t> ReadInteger(const fs::path& file) {
     const std::string text = ReadAttribute(file);
     const char* end = text.data() + text.size();
@@ -62,67 +76,109 @@ std::optional<double> ReadAmount(const fs::path& folder, const char* name) {
     return static_cast<double>(*value);
 }
 
-// A power or current; some drivers report the drain as negative.
-std::optional<double> ReadRate(const fs::path& folder, const char* name) {
-    const auto value = ReadInteger(folder / name);
-    if (!value) return std::nullopt;
-    return std::fabs(static_cast<double>(*value));
+std::optional<double> ReadPositive(const fs::path& folder, const char* name) {
+    const auto value = ReadAmount(folder, name);
+    return value && *value > 0 ? value : std::nullopt;
 }
 
-// The voltage (µV) that turns a battery's charge into energy.
-std::optional<double> ReadVoltage(const fs::path& folder) {
-    for (const char* name : {"voltage_min_design", "voltage_max_design", "voltage_now"}) {
+// The design voltage that turns a battery's charge into energy (µV).
+double DesignVoltage(const fs::path& folder) {
+    for (const char* name : {"voltage_max_design", "voltage_min_design", "voltage_now"}) {
         const auto volts = ReadAmount(folder, name);
-        if (volts && *volts > 0) return volts;
+        if (volts && *volts > kMinVoltage) return *volts;
     }
-    return std::nullopt;
+    return kGuessedVoltage;
 }
 
-// Mice, keyboards and other devices report their batteries with scope "Device";
-// a bay without its battery reports present 0.
-bool IsSystemBattery(const fs::path& folder) {
+enum class State { Unknown, Charging, Discharging, Full, NotCharging };
+
+State ReadState(const fs::path& folder) {
+    const std::string status = ReadAttribute(folder / "status");
+    if (Is(status, "Charging")) return State::Charging;
+    if (Is(status, "Discharging")) return State::Discharging;
+    if (Is(status, "Full")) return State::Full;
+    if (Is(status, "Not charging")) return State::NotCharging;
+    return State::Unknown;
+}
+
+// Mice, keyboards and other devices report their supplies with scope "Device".
+bool IsDeviceScope(const fs::path& folder) {
+    return Is(ReadAttribute(folder / "scope"), "Device");
+}
+
+// A bay without its battery reports present 0.
+bool IsPresent(const fs::path& folder) {
     const auto present = ReadInteger(folder / "present");
-    return ReadAttribute(folder / "scope") != "Device" && !(present && *present == 0);
+    return !(present && *present == 0);
 }
 
-// Supplies that tell whether the computer runs on external power. A USB port only
-// does so when it also says which kind of charger is plugged in.
-bool IsExternalSupply(const std::string& type, const fs::path& folder) {
+// Supplies whose "online" tells whether the computer runs on external power:
+// mains, kinds without a name of their own here (wireless chargers, older
+// kernels' "USB_C" and the like, or no type at all), and USB ports that say
+// which kind of charger is plugged in. A USB supply without that is a device of
+// its own (a tablet's pen, say).
+bool IsLinePower(const std::string& type, const fs::path& folder) {
     std::error_code ignored;
-    return type == "Mains" || (type == "USB" && fs::exists(folder / "usb_type", ignored));
+    return !Is(type, "USB") || fs::exists(folder / "usb_type", ignored);
 }
 
 struct Battery {
-    std::string status;
-    std::optional<double> capacity;     // percent
-    std::optional<double> timeToEmpty;  // seconds
-    // What the battery holds, holds when full and how fast it drains: µWh and µW,
-    // or µAh and µA when it reports charge and its voltage is unknown.
+    State state = State::Unknown;
+    std::optional<double> percent;
+    // Energy held, held when full (µWh) and drawn (µW). Charge readings are
+    // converted with the design voltage, each on its own, so that a battery
+    // mixing the two units still adds up.
     std::optional<double> now;
     std::optional<double> full;
-    std::optional<double> rate;
-    bool inEnergy = true;
+    std::optional<double> drain;
+    std::optional<double> timeToEmpty;  // the driver's own estimate (s)
 };
 
 Battery ReadBattery(const fs::path& folder) {
+    const double volts = DesignVoltage(folder);
+    const auto energy = [&](const char* inEnergy, const char* inCharge,
+                            auto read) -> std::optional<double> {
+        if (const auto value = read(folder, inEnergy)) return value;
+        if (const auto value = read(folder, inCharge)) return *value * volts / 1e6;
+        return std::nullopt;
+    };
+
     Battery battery;
-    battery.status = ReadAttribute(folder / "status");
-    battery.capacity = ReadAmount(folder, "capacity");
-    battery.timeToEmpty = ReadAmount(folder, "time_to_empty_now");
-    if ((battery.now = ReadAmount(folder, "energy_now"))) {
-        battery.full = ReadAmount(folder, "energy_full");
-        battery.rate = ReadRate(folder, "power_now");
-    } else if ((battery.now = ReadAmount(folder, "charge_now"))) {
-        battery.full = ReadAmount(folder, "charge_full");
-        battery.rate = ReadRate(folder, "current_now");
-        if (const auto volts = ReadVoltage(folder)) {
-            // µAh × µV / 1e6 = µWh, and likewise µA to µW.
-            for (auto* value : {&battery.now, &battery.full, &battery.rate}) {
-                if (*value) **value *= *volts / 1e6;
-            }
-        } else {
-            battery.inEnergy = false;
-        }
+    battery.state = ReadState(folder);
+    // Some drivers say "Charging" while a weak charger lets the battery run down;
+    // a negative current tells.
+    const auto current = ReadInteger(folder / "current_now");
+    if (current && *current < 0 && battery.state != State::Full) {
+        battery.state = State::Discharging;
+    }
+
+    if (const auto capacity = ReadPositive(folder, "capacity")) {
+        battery.percent = std::min(*capacity, 100.0);
+    }
+    battery.full = energy("energy_full", "charge_full", ReadPositive);
+    if (!battery.full)
+        battery.full = energy("energy_full_design", "charge_full_design", ReadPositive);
+    battery.now = energy("energy_now", "charge_now", ReadAmount);
+    if ((!battery.now || *battery.now == 0) && battery.percent && battery.full) {
+        battery.now = *battery.full * *battery.percent / 100;
+    }
+    if (battery.now && battery.full) {
+        battery.full = std::max(*battery.full, *battery.now);
+        if (!battery.percent) battery.percent = 100 * *battery.now / *battery.full;
+    }
+
+    // Some drivers report the drain as negative.
+    const auto rate = [](const fs::path& at, const char* name) -> std::optional<double> {
+        const auto value = ReadInteger(at / name);
+        if (!value) return std::nullopt;
+        return std::fabs(static_cast<double>(*value));
+    };
+    battery.drain = energy("power_now", "current_now", rate);
+    if (battery.drain && *battery.drain > kMaxDrain) battery.drain = 0.0;
+    // Without a drain reading, the driver's own time to empty tells it.
+    battery.timeToEmpty = ReadPositive(folder, "time_to_empty_now");
+    if ((!battery.drain || *battery.drain == 0) && battery.timeToEmpty && battery.now) {
+        battery.drain = 3600 * *battery.now / *battery.timeToEmpty;
     }
     return battery;
 }
@@ -131,28 +187,21 @@ Battery ReadBattery(const fs::path& folder) {
 class CompositeBattery {
 public:
     void Add(const Battery& battery) {
-        if (battery.status == "Discharging") discharging_ = true;
-        if (battery.status == "Charging") charging_ = true;
+        charging_ = charging_ || battery.state == State::Charging;
+        discharging_ = discharging_ || battery.state == State::Discharging;
+        resting_ =
+            resting_ && (battery.state == State::Full || battery.state == State::NotCharging);
 
-        if (battery.inEnergy && battery.now && battery.full && *battery.full > 0) {
-            energyNow_ += *battery.now;
-            energyFull_ += *battery.full;
-        } else {
-            energyKnown_ = false;
+        if (battery.percent) {
+            percentSum_ += *battery.percent;
+            ++percents_;
         }
-        if (battery.capacity) {
-            capacitySum_ += std::min(*battery.capacity, 100.0);
-            ++capacities_;
-        }
-        if (battery.timeToEmpty) {
-            timeToEmpty_ += *battery.timeToEmpty;
-        } else {
-            timeToEmptyKnown_ = false;
-        }
-        if (battery.now && battery.rate && (count_ == 0 || battery.inEnergy == drainInEnergy_)) {
-            drainLeft_ += *battery.now;
-            drainRate_ += *battery.rate;
-            drainInEnergy_ = battery.inEnergy;
+        lonePercent_ = battery.percent;
+        loneTimeToEmpty_ = battery.timeToEmpty;
+        energyNow_ += battery.now.value_or(0);
+        energyFull_ += battery.full.value_or(0);
+        if (battery.drain && battery.now) {
+            drain_ += *battery.drain;
         } else {
             drainKnown_ = false;
         }
@@ -160,29 +209,38 @@ public:
     }
 
     int Count() const { return count_; }
-    bool Discharging() const { return discharging_; }
     bool Charging() const { return charging_; }
 
+    // What the batteries' own states say where no supply tells: a battery that
+    // charges, or batteries that all rest full or held back by a charge limit,
+    // draw on external power; one that discharges, or one whose state is
+    // unknown, counts as running on battery.
+    bool OnExternalPower() const { return charging_ || (!discharging_ && resting_); }
+
+    // One battery gives its own percentage; several give their total energy
+    // over their total capacity, or the mean of their percentages where no
+    // capacity is known.
     std::uint8_t Percent() const {
-        double percent = 0;
-        if (energyKnown_ && energyFull_ > 0) {
+        std::optional<double> percent;
+        if (count_ == 1) {
+            percent = lonePercent_;
+        } else if (energyFull_ > 0) {
             percent = 100 * energyNow_ / energyFull_;
-        } else if (capacities_ > 0) {
-            percent = capacitySum_ / capacities_;
-        } else {
-            return kUnknownPercent;
+        } else if (percents_ > 0) {
+            percent = percentSum_ / percents_;
         }
-        return static_cast<std::uint8_t>(std::lround(std::clamp(percent, 0.0, 100.0)));
+        if (!percent) return kUnknownPercent;
+        return static_cast<std::uint8_t>(std::lround(std::clamp(*percent, 0.0, 100.0)));
     }
 
-    // Meaningful only while discharging. A total of 0 s from the drivers means
-    // they do not know, so the drain rate has its say.
+    // The total energy over the total drain, when every battery's energy and
+    // drain are known; a lone battery that knows neither may still know its time.
     std::uint32_t SecondsLeft() const {
         double seconds = -1;
-        if (timeToEmptyKnown_ && timeToEmpty_ > 0) {
-            seconds = timeToEmpty_;
-        } else if (drainKnown_ && drainRate_ > 0) {
-            seconds = 3600 * drainLeft_ / drainRate_;
+        if (drainKnown_ && drain_ > 0) {
+            seconds = 3600 * energyNow_ / drain_;
+        } else if (count_ == 1 && loneTimeToEmpty_) {
+            seconds = *loneTimeToEmpty_;
         }
         if (seconds < 0 || seconds > kMaxSecondsLeft) return kUnknownLifeTime;
         return static_cast<std::uint32_t>(std::lround(seconds));
@@ -190,19 +248,17 @@ public:
 
 private:
     int count_ = 0;
-    bool discharging_ = false;
     bool charging_ = false;
-    bool energyKnown_ = true;
+    bool discharging_ = false;
+    bool resting_ = true;
+    std::optional<double> lonePercent_;
+    std::optional<double> loneTimeToEmpty_;
+    int percents_ = 0;
+    double percentSum_ = 0;
     double energyNow_ = 0;
     double energyFull_ = 0;
-    int capacities_ = 0;
-    double capacitySum_ = 0;
-    bool timeToEmptyKnown_ = true;
-    double timeToEmpty_ = 0;
     bool drainKnown_ = true;
-    bool drainInEnergy_ = true;
-    double drainLeft_ = 0;
-    double drainRate_ = 0;
+    double drain_ = 0;
 };
 
 }  // namespace
@@ -216,7 +272,6 @@ std::string SysfsPowerSource::DefaultFolder() {
 
 void SysfsPowerSource::GetSystemPowerStatus(PowerStatus& status) {
     CompositeBattery batteries;
-    bool externalSupply = false;
     bool online = false;
 
     std::error_code error;
@@ -224,11 +279,11 @@ void SysfsPowerSource::GetSystemPowerStatus(PowerStatus& status) {
         std::error_code ignored;
         if (!it->is_directory(ignored)) continue;
         const fs::path& folder = it->path();
+        if (IsDeviceScope(folder)) continue;
         const std::string type = ReadAttribute(folder / "type");
-        if (type == "Battery") {
-            if (IsSystemBattery(folder)) batteries.Add(ReadBattery(folder));
-        } else if (IsExternalSupply(type, folder)) {
-            externalSupply = true;
+        if (Is(type, "Battery")) {
+            if (IsPresent(folder)) batteries.Add(ReadBattery(folder));
+        } else if (IsLinePower(type, folder)) {
             const auto value = ReadInteger(folder / "online");
             online = online || (value && *value >= 1);
         }
@@ -238,16 +293,18 @@ void SysfsPowerSource::GetSystemPowerStatus(PowerStatus& status) {
     status.BatteryLifeTime = kUnknownLifeTime;
     status.BatteryFullLifeTime = kUnknownLifeTime;
     if (batteries.Count() == 0) {
-        // Without any supply to ask, this is a desktop computer on mains power.
-        status.ACLineStatus = (online || !externalSupply) ? 1 : 0;
+        // Whatever the supplies say, a computer without a battery runs on external power.
+        status.ACLineStatus = 1;
         status.BatteryFlag = kFlagNoBattery;
         status.BatteryLifePercent = kUnknownPercent;
         return;
     }
-    status.ACLineStatus = online ? 1 : 0;
+    // An external supply that is online decides; where none is, the batteries do.
+    const bool external = online || batteries.OnExternalPower();
+    status.ACLineStatus = external ? 1 : 0;
     status.BatteryFlag = batteries.Charging() ? kFlagCharging : 0;
     status.BatteryLifePercent = batteries.Percent();
-    if (batteries.Discharging() && !online) status.BatteryLifeTime = batteries.SecondsLeft();
+    if (!external) status.BatteryLifeTime = batteries.SecondsLeft();
 }
 
 }  // namespace tess

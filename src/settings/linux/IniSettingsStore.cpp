@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -169,46 +168,101 @@ std::string EncodeValue(const std::string& value) {
     return out + '"';
 }
 
-// The text of a quoted value: from after the opening quote up to the closing
-// one (or the end of the line), with QSettings' backslash escapes resolved.
-std::string Unquote(std::string_view raw) {
-    std::string out;
-    for (std::size_t i = 1; i < raw.size() && raw[i] != '"'; ++i) {
-        if (raw[i] != '\\') {
-            out += raw[i];
-            continue;
-        }
-        if (++i == raw.size()) break;
-        const char c = raw[i];
-        if (const auto letter = kEscapeLetters.find(c); letter != std::string_view::npos) {
-            out += kEscapedControls[letter];
-            continue;
-        }
-        const bool hex = c == 'x';
-        if (!hex && (c < '0' || c > '7')) {
-            out += c;  // \\, \", \' and any other escaped character
-            continue;
-        }
-        // A numeric escape: like QSettings, take every digit that follows;
-        // "\x" without digits stands for nothing.
-        const unsigned base = hex ? 16 : 8;
-        bool anyDigit = !hex;
-        char32_t cp = hex ? 0 : static_cast<char32_t>(c - '0');
-        while (i + 1 < raw.size() &&
-               (hex ? IsHexDigit(raw[i + 1]) : raw[i + 1] >= '0' && raw[i + 1] <= '7')) {
-            cp = std::min<char32_t>(cp * base + HexValue(raw[++i]), 0x110000);
-            anyDigit = true;
-        }
-        if (anyDigit) AppendUtf8(out, cp);
+// Text decoded from a value: bytes as they are, escapes as UTF-16 units (as
+// QSettings reads them), a surrogate pair of escapes joined into one character.
+class DecodedText {
+public:
+    void Byte(char c) {
+        Flush();
+        text_ += c;
     }
-    return out;
+    void Unit(char16_t unit) {
+        if (high_ && unit >= 0xDC00 && unit <= 0xDFFF) {
+            AppendUtf8(text_, 0x10000 + ((*high_ - 0xD800) << 10) + (unit - 0xDC00));
+            high_.reset();
+            return;
+        }
+        Flush();
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            high_ = unit;
+        } else {
+            AppendUtf8(text_, unit);
+        }
+    }
+    std::size_t Size() const { return text_.size(); }
+    std::string Take() {
+        Flush();
+        return std::move(text_);
+    }
+
+private:
+    // A lone surrogate is no character: it reads as U+FFFD.
+    void Flush() {
+        if (high_) AppendUtf8(text_, 0xFFFD);
+        high_.reset();
+    }
+
+    std::string text_;
+    std::optional<char16_t> high_;
+};
+
+std::size_t SkipBlanks(std::string_view text, std::size_t i) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    return i;
 }
 
-// A quoted value is decoded; any other value is the text exactly as written.
+// The string QSettings reads from what follows the '=': leading blanks skipped,
+// quoted parts taken as they are, backslash escapes resolved ("\x" and octal
+// ones take every digit that follows; an unknown one stands for nothing), and
+// trailing blanks dropped from a value without quotes. Unlike QSettings, a
+// comma outside quotes stays in the text: QSettings reads a list there, which
+// no single string stands for.
 std::string DecodeValue(std::string_view raw) {
-    std::string text = !raw.empty() && raw.front() == '"' ? Unquote(raw) : std::string(raw);
-    if (text.rfind("@@", 0) == 0) text.erase(0, 1);
-    return text;
+    DecodedText text;
+    bool quoted = false;
+    bool inQuotes = false;
+    std::size_t kept = 0;  // what trailing blanks are never dropped from
+    for (std::size_t i = SkipBlanks(raw, 0); i < raw.size();) {
+        const char c = raw[i++];
+        if (c == '"') {
+            quoted = true;
+            inQuotes = !inQuotes;
+            if (!inQuotes) i = SkipBlanks(raw, i);
+            continue;
+        }
+        if (c != '\\') {
+            text.Byte(c);
+            continue;
+        }
+        if (i == raw.size()) {
+            kept = text.Size();  // a last lone backslash keeps the blanks before it
+            break;
+        }
+        const char e = raw[i++];
+        const bool hex = e == 'x';
+        if (const auto letter = kEscapeLetters.find(e); letter != std::string_view::npos) {
+            text.Unit(static_cast<char16_t>(kEscapedControls[letter]));
+        } else if (e == '"' || e == '\'' || e == '?' || e == '\\') {
+            text.Unit(static_cast<char16_t>(e));
+        } else if ((hex && i < raw.size() && IsHexDigit(raw[i])) || (e >= '0' && e <= '7')) {
+            const unsigned base = hex ? 16 : 8;
+            auto unit = static_cast<char16_t>(hex ? 0 : e - '0');
+            while (i < raw.size() && (hex ? IsHexDigit(raw[i]) : raw[i] >= '0' && raw[i] <= '7')) {
+                unit = static_cast<char16_t>(unit * base + HexValue(raw[i++]));
+            }
+            text.Unit(unit);
+        }
+        kept = text.Size();
+    }
+    std::string value = text.Take();
+    if (!quoted) {
+        while (value.size() > kept && (value.back() == ' ' || value.back() == '\t'))
+            value.pop_back();
+    }
+    if (value.starts_with("@String(") && value.ends_with(')'))
+        return value.substr(8, value.size() - 9);
+    if (value.starts_with("@@")) value.erase(0, 1);
+    return value;
 }
 
 struct IniLine {
@@ -222,9 +276,13 @@ struct IniLine {
 // "key=value" are Other; they are ignored when reading and kept when writing.
 // The first line may begin with the byte order mark that some editors put at
 // the start of a UTF-8 file; like QSettings, we read past it (and keep it).
+// Like QSettings, the key ends at the first '=' outside quotes and the value at
+// a ';' outside quotes, where a comment starts; a backslash escapes the
+// character after it.
 IniLine ParseLine(std::string_view line, bool first) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (first && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
     const std::string_view body = Trim(line);
     if (body.empty() || body.front() == ';' || body.front() == '#') return {};
     if (body.front() == '[') {
@@ -232,11 +290,27 @@ IniLine ParseLine(std::string_view line, bool first) {
         if (close == std::string_view::npos) return {};
         return {IniLine::Kind::Section, body.substr(1, close - 1), {}};
     }
-    const auto equals = body.find('=');
-    if (equals == std::string_view::npos) return {};
-    const std::string_view key = Trim(body.substr(0, equals));
+    std::optional<std::size_t> equals;
+    std::size_t end = body.size();
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '\\') {
+            ++i;
+        } else if (body[i] == '"') {
+            inQuotes = !inQuotes;
+        } else if (inQuotes) {
+            continue;
+        } else if (body[i] == '=' && !equals) {
+            equals = i;
+        } else if (body[i] == ';') {
+            end = i;
+            break;
+        }
+    }
+    if (!equals) return {};
+    const std::string_view key = Trim(body.substr(0, *equals));
     if (key.empty()) return {};
-    return {IniLine::Kind::Key, key, Trim(body.substr(equals + 1))};
+    return {IniLine::Kind::Key, key, body.substr(*equals + 1, end - *equals - 1)};
 }
 
 // The file's lines, each with its own line ending (the last one may have none).

@@ -15,6 +15,8 @@ namespace tess::test {
 // The events of a test are timers on its `scope`, so that a test that fails
 // leaves nothing pending that refers to its locals.
 constexpr int kForever = 24 * 3600 * 1000;
+// Far beyond any wait's own time, yet well inside the test run's time limit.
+constexpr int kGuard = 20 * 1000;
 
 class QtEventWaitTest : public QObject {
     Q_OBJECT
@@ -76,12 +78,23 @@ private slots:
         QCOMPARE(events, (std::vector<std::string>{"early wake", "done"}));
     }
 
+    // Nothing wakes the wait; it handles events until its time runs out. Should
+    // it not end by itself, the guard ends it long after, and the test fails.
     void endsWhenItsTimeRunsOut() {
         QtEventWait wait;
+        const QObject scope;
+        bool eventRan = false;
+        bool guardFired = false;
+        QTimer::singleShot(10, &scope, [&] { eventRan = true; });
+        QTimer::singleShot(kGuard, &scope, [&] {
+            guardFired = true;
+            wait.Wake();
+        });
 
-        wait.WaitUntil([] { return false; }, 50);
+        wait.WaitUntil([&] { return guardFired; }, 100);
 
-        QVERIFY(true);  // it returned
+        QVERIFY2(eventRan, "the wait handled events until its time ran out");
+        QVERIFY2(!guardFired, "the wait ended by its own time");
     }
 
     void handlesEventsWhileWaiting() {
@@ -178,11 +191,17 @@ private slots:
     void endsWhenTheApplicationQuits() {
         QtEventWait wait;
         const QObject scope;
+        bool stuck = false;
         QTimer::singleShot(0, &scope, [] { QCoreApplication::exit(0); });
+        // A wait that outlived the application is ended here, and says so.
+        QTimer::singleShot(10000, &scope, [&] {
+            stuck = true;
+            wait.Wake();
+        });
 
-        wait.WaitUntil([] { return false; }, kForever);
+        wait.WaitUntil([&] { return stuck; }, kForever);
 
-        QVERIFY(true);  // it returned
+        QVERIFY2(!stuck, "the wait went on after the application quit");
     }
 };
 

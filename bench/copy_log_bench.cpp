@@ -6,16 +6,11 @@
 //
 // Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,27 +18,13 @@
 #include <string>
 #include <vector>
 
+#include "BenchTools.h"
 #include "ui/AppServices.h"
 #include "ui/Form1.h"
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double Median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
-template <typename Body>
-double Milliseconds(Body body) {
-    const auto start = Clock::now();
-    body();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 // A log as the program writes it, of at least `bytes` bytes.
 void WriteLog(const fs::path& path, long bytes) {
@@ -60,21 +41,6 @@ void WriteLog(const fs::path& path, long bytes) {
         out.write(line, length);
         written += length;
     }
-}
-
-void RunCat(const fs::path& file) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    char cat[] = "cat";
-    std::string name = file.string();
-    char* args[] = {cat, name.data(), nullptr};
-    pid_t child = 0;
-    if (posix_spawnp(&child, "cat", &actions, nullptr, args, environ) != 0) std::abort();
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    posix_spawn_file_actions_destroy(&actions);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
 }
 
 }  // namespace
@@ -99,13 +65,13 @@ int main(int argc, char** argv) {
     tess::Form1 form(services.ForForm1());
     form.Text1->setText(QString::fromStdString(log.string()));
 
-    RunCat(log);  // both read from the page cache from here on
+    bench::RunCat(log.string());  // both read from the page cache from here on
     std::vector<double> copy;
     std::vector<double> cat;
     for (int i = 0; i < runs; ++i) {
         QGuiApplication::clipboard()->clear();
-        copy.push_back(Milliseconds([&] { form.PushButton2_Click(); }));
-        cat.push_back(Milliseconds([&] { RunCat(log); }));
+        copy.push_back(bench::Milliseconds([&] { form.PushButton2_Click(); }));
+        cat.push_back(bench::Milliseconds([&] { bench::RunCat(log.string()); }));
     }
     const auto size = fs::file_size(log);
     const bool whole = QGuiApplication::clipboard()->text().size() == static_cast<qsizetype>(size);
@@ -113,11 +79,11 @@ int main(int argc, char** argv) {
     std::printf("log of %.1f MB (%s), %d runs, platform %s\n", size / 1e6, log.c_str(), runs,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("Copy Log To Clipboard (Form1::PushButton2_Click)   %9.1f ms (median)\n",
-                Median(copy));
+                bench::SpreadOf(copy).median);
     std::printf("cat of the same file to /dev/null                  %9.1f ms (median)\n",
-                Median(cat));
+                bench::SpreadOf(cat).median);
     std::printf("ratio                                              %9.1f x\n",
-                Median(copy) / Median(cat));
+                bench::SpreadOf(copy).median / bench::SpreadOf(cat).median);
     std::printf("clipboard holds the whole log                      %9s\n", whole ? "yes" : "NO");
     fs::remove_all(home);
     return whole ? 0 : 1;

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTools.h"
 #include "ui/LogList.h"
 #include "ui/LogListModel.h"
 #include "ui/LogListView.h"
@@ -36,43 +37,13 @@ extern char** environ;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::MillisecondsSince;
+using bench::SettledResidentBytes;
+using bench::Spread;
+using bench::SpreadOf;
 
 constexpr const char* kFirstWindowArg = "--first-window";
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-struct Spread {
-    double median;
-    double p99;
-};
-
-Spread SpreadOf(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) {
-        return samples[std::min(samples.size() - 1, static_cast<size_t>(q * samples.size()))];
-    };
-    return {at(0.5), at(0.99)};
-}
-
-long ResidentBytes() {
-    long pages = 0;
-    long resident = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(statm);
-    }
-    return resident * ::sysconf(_SC_PAGESIZE);
-}
-
-// Resident memory with the allocator's free pages handed back, so that what
-// one part of the run freed does not hide what the next one takes.
-long SettledResidentBytes() {
-    ::malloc_trim(0);
-    return ResidentBytes();
-}
 
 // The i-th entry of a run that logs once a second: mostly on battery, now and
 // then on the charger.

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Cross-builds the plain core (common, engine, settings, tray) and its tests for
+# Cross-builds the plain core (common, engine, settings, tray, history) and its tests for
 # Windows with MinGW-w64 and runs them under Wine, in a fresh Wine prefix that
 # is removed at the end. The Qt window is not part of this build. Wine takes its
 # ANSI code page from the Unix locale: the tests' locales (English, and Greek for

@@ -1,6 +1,7 @@
 #include "IntervalSave.h"
 
 #include "common/ErrorTrap.h"
+#include "engine/LogLine.h"
 
 namespace tess {
 
@@ -9,8 +10,8 @@ constexpr const char* kModule = "IntervalSave";
 
 std::string BatteryLine(const std::string& dateTimeText, std::uint8_t percent,
                         std::int32_t lifeTime, const std::string& duration) {
-    const std::string clause = lifeTime >= 0 ? " (" + duration + " remaining on battery)" : "";
-    return dateTimeText + " Battery Level is " + std::to_string(percent) + "%" + clause + ".";
+    const std::string clause = lifeTime >= 0 ? " (" + duration + kRemainingOnBattery : "";
+    return dateTimeText + kBatteryLevelIs + std::to_string(percent) + "%" + clause + ".";
 }
 }  // namespace
 
@@ -20,8 +21,8 @@ std::string IntervalSave::strBatTime(const std::int32_t& seconds) {
     const std::int32_t hours = (seconds / 60) / 60;
     const auto minutes = static_cast<std::int16_t>((seconds - hours * 3600) / 60);
     const auto secs = static_cast<std::int16_t>(seconds % 60);
-    return std::to_string(hours) + " Hours, " + std::to_string(minutes) + " Minutes, " +
-           std::to_string(secs) + " Seconds";
+    return std::to_string(hours) + kHoursWord + std::to_string(minutes) + kMinutesWord +
+           std::to_string(secs) + kSecondsWord;
 }
 
 void IntervalSave::AppendLogLine(const std::string& line) {
@@ -41,7 +42,7 @@ void IntervalSave::LogBatteryNow() {
     });
     trap.Step(104, [&] {
         if (status.ACLineStatus == 1) {
-            line = GeneralDate(s_.clock.Now(), s_.format) + " Running on AC Power";
+            line = GeneralDate(s_.clock.Now(), s_.format) + kOnAcPower;
             return;
         }
         // The duration is worked out on every battery sample, before the

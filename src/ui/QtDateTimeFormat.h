@@ -13,6 +13,8 @@ public:
     std::string ShortDate(const LocalDateTime& moment) const override;
     std::string LongTime(const LocalDateTime& moment) const override;
     std::string TimeSeparator() const override;
+    DateTimeFields ShortDateFields() const override;
+    DateTimeFields LongTimeFields() const override;
 
 private:
     QString datePattern_;

@@ -26,6 +26,23 @@ public:
                (m.hour < 12 ? " AM" : " PM");
     }
     std::string TimeSeparator() const override { return ":"; }
+    DateTimeFields ShortDateFields() const override {
+        using F = DateTimeField;
+        DateTimeFields date;
+        date.fields = {F::Number(F::Kind::Month, 1, 2), F::Literal("/"),
+                       F::Number(F::Kind::Day, 1, 2), F::Literal("/"),
+                       F::Number(F::Kind::Year, 4, 4)};
+        return date;
+    }
+    DateTimeFields LongTimeFields() const override {
+        using F = DateTimeField;
+        DateTimeFields time;
+        time.fields = {F::Number(F::Kind::Hour12, 1, 2), F::Literal(":"),
+                       F::Number(F::Kind::Minute, 2, 2), F::Literal(":"),
+                       F::Number(F::Kind::Second, 2, 2), F::Literal(" "),
+                       F::Names(F::Kind::AmPm, {"AM", "PM"})};
+        return time;
+    }
 
 private:
     // Two digits of 0..99, built digit by digit: "0" + std::to_string(v) trips

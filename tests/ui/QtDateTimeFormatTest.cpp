@@ -10,6 +10,9 @@
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "engine/GeneralDateReader.h"
 
 namespace tess {
 namespace {
@@ -92,6 +95,38 @@ TEST(QtDateTimeFormatTest, TimeSeparatorOfKnownLocales) {
         EXPECT_EQ(QtDateTimeFormat(QLocale(QString::fromLatin1(locale))).TimeSeparator(), separator)
             << locale;
     }
+}
+
+std::string Utf8(const std::string& text) {
+    return text;
+}
+
+// Every locale Qt knows: what the format writes reads back through its fields
+// as the moment it was written for, on both sides of noon, at midnight, in
+// every month.
+TEST(QtDateTimeFormatTest, EveryLocaleReadsBackWhatItWrote) {
+    std::vector<LocalDateTime> moments{
+        kMoment, {2027, 1, 1, 0, 0, 0}, {2027, 1, 1, 0, 0, 1}, {2027, 1, 1, 12, 0, 0}};
+    for (int month = 1; month <= 12; ++month) {
+        moments.push_back({2026, month, month * 2 + 3, (month * 5) % 24, month * 4, 59 - month});
+    }
+    QStringList failures;
+    for (const QLocale& locale : AllLocales()) {
+        const QtDateTimeFormat format(locale);
+        const GeneralDateReader reader(format, Utf8);
+        if (!reader.Problem().empty()) {
+            failures << locale.name() + u'=' + QString::fromStdString(reader.Problem());
+        }
+        for (const LocalDateTime& moment : moments) {
+            const std::string text = GeneralDate(moment, format);
+            LocalDateTime back;
+            if (!reader.Read(text, back) || !(back == moment)) {
+                failures << locale.name() + u'=' + QString::fromStdString(text);
+            }
+        }
+    }
+    EXPECT_GT(AllLocales().size(), 500);
+    EXPECT_TRUE(failures.isEmpty()) << failures.join(u' ').toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,159 @@
+// The battery history on a large log: opening it into the model next to `cat`
+// of the same file, the memory the model takes, the chart geometry of a
+// redraw, and taking in one new entry while the history is open.
+//
+//   history_bench [entries] [runs]     (defaults 1000000 and 5)
+//
+// The log is written by IntervalSave in US English, one entry a minute: two
+// hours on the charger, then eight hours draining, a little faster each week.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "BenchTools.h"
+#include "FakeClock.h"
+#include "ScriptedLog.h"
+#include "history/BatteryHistory.h"
+#include "history/ChartGeometry.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::int64_t kStart = 1'767'225'600;  // 1 January 2026, 00:00
+constexpr int kCycle = 600;                     // entries: 120 on AC, 480 on battery
+
+// The i-th entry of the run.
+void AddEntry(tess::test::ScriptedLog& log, long i) {
+    const std::int64_t when = kStart + std::int64_t{i} * 60;
+    const long inCycle = i % kCycle;
+    if (inCycle < 120) return log.Ac(when);
+    // Drains 1 % every 5 minutes in the first week, a little faster each week after.
+    const double week = static_cast<double>(i) / (7 * 24 * 60);
+    const int percent =
+        std::max(0, 100 - static_cast<int>((inCycle - 120) / 5.0 * (1 + week / 50)));
+    log.Battery(when, percent, percent * 300);
+}
+
+void WriteLog(const fs::path& path, long entries, const tess::DateTimeFormat& format) {
+    std::ofstream out(path, std::ios::binary);
+    tess::test::ScriptedLog log(format);
+    for (long i = 0; i < entries; ++i) {
+        AddEntry(log, i);
+        if (log.text.size() > (1 << 20)) {
+            out << log.text;
+            log.text.clear();
+        }
+    }
+    out << log.text;
+}
+
+// Starts the peak of resident memory over from what is resident now.
+void ResetPeakResident() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// Peak resident memory of the process since the last reset.
+long PeakResidentBytes() {
+    long kilobytes = 0;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
+        }
+        std::fclose(status);
+    }
+    return kilobytes * 1024;
+}
+
+double RedrawMs(const tess::BatteryHistory& history, tess::ChartRange range,
+                const tess::DateTimeFormat& format) {
+    const tess::ChartArea area{1000, 400, 120, 24};
+    std::vector<double> samples;
+    for (int i = 0; i < 21; ++i) {
+        samples.push_back(bench::Milliseconds([&] {
+            const auto level =
+                tess::LayoutLevelChart(history.Samples(), history.Analysis(), range, area, format);
+            const auto runtime = tess::LayoutRuntimeChart(history.Analysis(), area, format);
+            if (level.columns.empty() || runtime.points.empty()) std::abort();
+        }));
+    }
+    return bench::SpreadOf(samples).median;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const long entries = argc > 1 ? std::atol(argv[1]) : 1000000;
+    const int runs = std::max(1, argc > 2 ? std::atoi(argv[2]) : 5);
+    const tess::test::UsDateTimeFormat format;
+    const fs::path folder =
+        fs::temp_directory_path() / ("tessaline-history-bench-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path log = folder / "Tessaline.txt";
+    WriteLog(log, entries, format);
+
+    bench::RunCat(log.string());  // both read from the page cache from here on
+    const long before = bench::SettledResidentBytes();
+    ResetPeakResident();
+    tess::BatteryHistory history(format);
+    history.Open(log.string());
+    const long held = bench::ResidentBytes() - before;
+    const long peak = PeakResidentBytes() - before;
+
+    std::vector<double> open;
+    std::vector<double> cat;
+    for (int i = 0; i < runs; ++i) {
+        open.push_back(bench::Milliseconds([&] {
+            tess::BatteryHistory again(format);
+            again.Open(log.string());
+        }));
+        cat.push_back(bench::Milliseconds([&] { bench::RunCat(log.string()); }));
+    }
+
+    // New entries, each appended to the file as the writer does and then taken in.
+    std::vector<double> update;
+    tess::test::ScriptedLog more(format);
+    for (long i = entries; i < entries + 2000; ++i) {
+        more.text.clear();
+        AddEntry(more, i);
+        std::ofstream(log, std::ios::binary | std::ios::app) << more.text;
+        update.push_back(bench::Milliseconds([&] {
+            if (history.Follow() != tess::LogChange::Appended) std::abort();
+        }));
+    }
+    const bool whole = history.Report().entries == static_cast<std::size_t>(entries) + 2000 &&
+                       history.Report().skipped == 0;
+
+    const double openMs = bench::SpreadOf(open).median;
+    const double catMs = bench::SpreadOf(cat).median;
+    const bench::Spread updateMs = bench::SpreadOf(update);
+    std::printf("log of %ld entries, %.1f MB (%s), %d runs\n", entries,
+                static_cast<double>(fs::file_size(log)) / 1e6, log.c_str(), runs);
+    std::printf("found: %s\n", history.Summary().c_str());
+    std::printf("  %zu discharge sessions, %zu weeks\n", history.Analysis().Sessions().size(),
+                history.Analysis().Weeks().size());
+    std::printf("open into the model (BatteryHistory::Open), median   %9.1f ms\n", openMs);
+    std::printf("cat of the same file to /dev/null, median            %9.1f ms\n", catMs);
+    std::printf("ratio                                                %9.1f x\n", openMs / catMs);
+    std::printf("memory held by the model (resident growth)           %9.1f MB\n", held / 1e6);
+    std::printf("memory at the peak of the open (VmHWM growth)        %9.1f MB\n", peak / 1e6);
+    std::printf("redraw geometry at 1000 x 400, level and runtime charts, median:\n");
+    std::printf("  all                                                %9.2f ms\n",
+                RedrawMs(history, tess::ChartRange::All, format));
+    std::printf("  week                                               %9.2f ms\n",
+                RedrawMs(history, tess::ChartRange::Week, format));
+    std::printf("  day                                                %9.2f ms\n",
+                RedrawMs(history, tess::ChartRange::Day, format));
+    std::printf("update per new entry (append, then Follow), median   %9.3f ms\n", updateMs.median);
+    std::printf("update per new entry, 99th percentile                %9.3f ms\n", updateMs.p99);
+    std::printf("every entry read                                     %9s\n", whole ? "yes" : "NO");
+    fs::remove_all(folder);
+    return whole ? 0 : 1;
+}

@@ -1,0 +1,138 @@
+#include "history/ChartGeometry.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "common/CivilTime.h"
+
+namespace tess {
+
+namespace {
+
+constexpr std::int64_t kWeek = 7 * kSecondsPerDay;
+// The least time a chart spans, so that a log of one entry still has an axis.
+constexpr std::int64_t kLeastSpan = 60;
+
+TimeScale ScaleOf(const DischargeAnalysis& analysis, ChartRange range, int width) {
+    std::int64_t to = analysis.Latest();
+    std::int64_t from = analysis.Earliest();
+    if (range == ChartRange::Day) from = to - kSecondsPerDay;
+    if (range == ChartRange::Week) from = to - kWeek;
+    if (to - from < kLeastSpan) {
+        from -= (kLeastSpan - (to - from)) / 2;
+        to = from + kLeastSpan;
+    }
+    return {from, to, width};
+}
+
+int PercentY(int percent, int height) {
+    return static_cast<int>(std::lround((100 - percent) * (height - 1) / 100.0));
+}
+
+std::vector<AxisTick> PercentTicks(int height, int spacing) {
+    static constexpr std::array<int, 5> kSteps{10, 20, 25, 50, 100};
+    std::vector<AxisTick> ticks;
+    for (const int step : kSteps) {
+        if (step != 100 && step * (height - 1) < spacing * 100) continue;
+        for (int percent = 0; percent <= 100; percent += step) {
+            ticks.push_back({PercentY(percent, height), std::to_string(percent) + "%"});
+        }
+        break;
+    }
+    return ticks;
+}
+
+// One min/max column per pixel for the samples of a session inside the scale.
+void AddLine(const std::vector<Sample>& samples, const DischargeSession& session,
+             const TimeScale& scale, LevelChart& chart) {
+    // Times never fall within a session, so its samples are sorted by time.
+    const auto begin = samples.begin() + session.first;
+    const auto end = samples.begin() + session.last + 1;
+    auto sample = std::lower_bound(begin, end, scale.from,
+                                   [](const Sample& s, std::int64_t t) { return s.time < t; });
+    if (sample == end || sample->time > scale.to) return;
+    chart.lineStarts.push_back(chart.columns.size());
+    LevelColumn column{scale.X(sample->time), sample->percent, sample->percent, sample->percent,
+                       sample->percent};
+    for (; sample != end && sample->time <= scale.to; ++sample) {
+        const int x = scale.X(sample->time);
+        const int percent = sample->percent;
+        if (x != column.x) {
+            chart.columns.push_back(column);
+            column = {x, percent, percent, percent, percent};
+        }
+        column.last = percent;
+        column.top = std::max(column.top, percent);
+        column.bottom = std::min(column.bottom, percent);
+    }
+    chart.columns.push_back(column);
+}
+
+// The least of 1, 2 or 5 times a power of ten that is at least `value` (1 or more).
+double NiceCeiling(double value) {
+    double power = 1;
+    while (power * 10 <= value) power *= 10;
+    for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
+        if (factor * power >= value) return factor * power;
+    }
+    return 10 * power;
+}
+
+}  // namespace
+
+LevelChart LayoutLevelChart(const std::vector<Sample>& samples, const DischargeAnalysis& analysis,
+                            ChartRange range, const ChartArea& area, const DateTimeFormat& format) {
+    LevelChart chart;
+    if (samples.empty() || area.width <= 0 || area.height <= 0) return chart;
+    chart.scale = ScaleOf(analysis, range, area.width);
+    const TimeScale& scale = chart.scale;
+    chart.timeTicks = TimeTicks(scale, area.timeLabelSpacing, 1, format);
+    chart.percentTicks = PercentTicks(area.height, area.valueLabelSpacing);
+    for (const AcSpan& span : analysis.AcSpans()) {
+        if (span.end < scale.from || span.start > scale.to) continue;
+        chart.acSpans.push_back({scale.X(span.start), scale.X(span.end) + 1});
+    }
+    for (const DischargeSession& session : analysis.Sessions()) {
+        if (session.end < scale.from || session.start > scale.to) continue;
+        AddLine(samples, session, scale, chart);
+    }
+    // The columns hold percentages until here; now they become pixel rows.
+    for (LevelColumn& column : chart.columns) {
+        column.first = PercentY(column.first, area.height);
+        column.last = PercentY(column.last, area.height);
+        column.top = PercentY(column.top, area.height);
+        column.bottom = PercentY(column.bottom, area.height);
+    }
+    return chart;
+}
+
+RuntimeChart LayoutRuntimeChart(const DischargeAnalysis& analysis, const ChartArea& area,
+                                const DateTimeFormat& format) {
+    RuntimeChart chart;
+    const std::vector<WeekRuntime> weeks = analysis.Weeks();
+    if (weeks.empty() || area.width <= 0 || area.height <= 0) return chart;
+    chart.scale = {weeks.front().weekStart, weeks.back().weekStart + kWeek, area.width};
+    chart.timeTicks = TimeTicks(chart.scale, area.timeLabelSpacing, kWeek, format);
+    double highest = 0;
+    for (const WeekRuntime& week : weeks) highest = std::max(highest, week.medianHours);
+    chart.topHours = NiceCeiling(std::max(highest, 1.0));
+    const auto y = [&](double hours) {
+        return static_cast<int>(std::lround((1 - hours / chart.topHours) * (area.height - 1)));
+    };
+    // Whole hours, 1, 2 or 5 times a power of ten, far enough apart for the labels.
+    const double least = chart.topHours * area.valueLabelSpacing / std::max(area.height - 1, 1);
+    const double step = std::min(NiceCeiling(std::max(least, 1.0)), chart.topHours);
+    for (double hours = 0; hours <= chart.topHours + 1e-9; hours += step) {
+        chart.hourTicks.push_back({y(hours), std::to_string(std::lround(hours)) + " h"});
+    }
+    std::int64_t previous = 0;
+    for (const WeekRuntime& week : weeks) {
+        chart.points.push_back({chart.scale.X(week.weekStart + kWeek / 2), y(week.medianHours),
+                                !chart.points.empty() && week.weekStart - previous == kWeek});
+        previous = week.weekStart;
+    }
+    return chart;
+}
+
+}  // namespace tess

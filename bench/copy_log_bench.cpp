@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/AppServices.h"
+#include "ui/qt/AppServices.h"
 #include "ui/Form1.h"
 
 extern char** environ;

@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/LogList.h"
-#include "ui/LogListModel.h"
-#include "ui/LogListView.h"
+#include "ui/qt/QtLogList.h"
+#include "ui/qt/LogListModel.h"
+#include "ui/qt/LogListView.h"
 
 extern char** environ;
 
@@ -135,7 +135,7 @@ std::string Format(const char* format, double value) {
 }
 
 void BenchLogList(long rows, long appends) {
-    tess::LogList list;
+    tess::QtLogList list;
     list.SetHeader("Battery Level", 467);
     list.resize(520, 169);
     ShowAndWait(list);

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "resources/Icons.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
 
 namespace tess {
 
@@ -56,7 +56,7 @@ void Form1::ConnectHandlers() {
     connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
     connect(PushButton7, &QPushButton::clicked, this, &Form1::PushButton7_Click);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-    connect(ListView2, &IntervalList::chosen, this, &Form1::ListView2_Click);
+    connect(ListView2, &QtIntervalList::chosen, this, &Form1::ListView2_Click);
     // A check box that changes its value, by the user or in code, raises its click handling.
     connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
     connect(Check8, &QCheckBox::toggled, this, &Form1::Check8_Click);

@@ -22,8 +22,8 @@ class QPushButton;
 
 namespace tess {
 
-class IntervalList;
-class LogList;
+class QtIntervalList;
+class QtLogList;
 
 // The captions of the automatic-logging switch, which are its state.
 inline constexpr const char* kTurnOnCaption = "Turn On Automatic Log";
@@ -97,7 +97,7 @@ public:
     // The controls, by their design names.
     QGroupBox* Frame1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    LogList* ListView1 = nullptr;
+    QtLogList* ListView1 = nullptr;
     QGroupBox* Frame3 = nullptr;
     QLineEdit* Text1 = nullptr;
     QPushButton* PushButton7 = nullptr;
@@ -110,7 +110,7 @@ public:
     QPushButton* PushButton2 = nullptr;
     QPushButton* PushButton3 = nullptr;
     QPushButton* PushButton4 = nullptr;
-    IntervalList* ListView2 = nullptr;
+    QtIntervalList* ListView2 = nullptr;
 
 protected:
     void changeEvent(QEvent* event) override;

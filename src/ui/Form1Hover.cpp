@@ -7,8 +7,8 @@
 #include <initializer_list>
 
 #include "ui/Form1.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
 
 namespace tess {
 

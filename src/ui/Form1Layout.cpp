@@ -6,11 +6,11 @@
 #include <initializer_list>
 #include <iterator>
 
-#include "ui/DesignFont.h"
+#include "ui/qt/DesignFont.h"
 #include "ui/Form1.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
-#include "ui/Twips.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
+#include "ui/qt/Twips.h"
 
 namespace tess {
 
@@ -63,7 +63,7 @@ void Form1::BuildLayout() {
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
-    ListView1 = new LogList(this);
+    ListView1 = new QtLogList(this);
     place(ListView1, 120, 1000, 7800, 2535, text);
 
     Frame3 = new QGroupBox(QStringLiteral("Log File"), this);
@@ -86,7 +86,7 @@ void Form1::BuildLayout() {
     PushButton3 = pushButton("Help", this, 120, 8040, 3840, 405);
     PushButton4 = pushButton("Clear Log", this, 4080, 8040, 3840, 405);
 
-    ListView2 = new IntervalList(this);
+    ListView2 = new QtIntervalList(this);
     place(ListView2, 120, 3630, 7800, 1590, text);
 
     for (QWidget* white : std::initializer_list<QWidget*>{Frame1, Frame2, Frame3, Check4, Check8}) {

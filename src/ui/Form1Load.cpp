@@ -6,12 +6,12 @@
 #include "common/Files.h"
 #include "engine/Intervals.h"
 #include "settings/DefaultLogPath.h"
-#include "ui/CursorFile.h"
+#include "ui/qt/CursorFile.h"
 #include "ui/Form1.h"
-#include "ui/HiddenWindowState.h"
+#include "ui/qt/HiddenWindowState.h"
 #include "ui/IntegerText.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
 #include "ui/Main.h"
 
 namespace tess {

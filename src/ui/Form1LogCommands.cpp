@@ -8,7 +8,7 @@
 #include "common/Error.h"
 #include "common/Files.h"
 #include "ui/Form1.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtLogList.h"
 #include "ui/QuietReport.h"
 #include "ui/RemoveFile.h"
 

@@ -7,7 +7,7 @@
 #include "common/Error.h"
 #include "engine/Intervals.h"
 #include "ui/Form1.h"
-#include "ui/IntervalList.h"
+#include "ui/qt/QtIntervalList.h"
 #include "ui/QuietReport.h"
 
 namespace tess {

@@ -3,8 +3,8 @@
 
 #include "common/AppTitle.h"
 #include "ui/Form1.h"
-#include "ui/HiddenWindowState.h"
-#include "ui/ProcessEnd.h"
+#include "ui/qt/HiddenWindowState.h"
+#include "ui/qt/ProcessEnd.h"
 #include "ui/QuietReport.h"
 
 namespace tess {

@@ -17,11 +17,11 @@
 #include "common/Error.h"
 #include "common/Files.h"
 #include "resources/Icons.h"
-#include "ui/CursorFile.h"
-#include "ui/DesignFont.h"
+#include "ui/qt/CursorFile.h"
+#include "ui/qt/DesignFont.h"
 #include "ui/Launcher.h"
 #include "ui/QuietReport.h"
-#include "ui/Twips.h"
+#include "ui/qt/Twips.h"
 
 namespace tess {
 

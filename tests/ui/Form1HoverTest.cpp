@@ -10,8 +10,8 @@
 
 #include "Form1Harness.h"
 #include "TestPictures.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
 
 using namespace tess;
 using namespace tess::test;

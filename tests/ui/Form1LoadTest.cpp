@@ -10,8 +10,8 @@
 #include "Vendor.h"
 #include "common/AppTitle.h"
 #include "tray/NotifyIconData.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
 
 using namespace tess;
 using namespace tess::test;

@@ -9,7 +9,7 @@
 
 #include "Form1Harness.h"
 #include "Vendor.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtLogList.h"
 
 using namespace tess;
 using namespace tess::test;

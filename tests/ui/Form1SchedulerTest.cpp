@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "Form1Harness.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
 
 using namespace tess;
 using namespace tess::test;
@@ -26,7 +26,7 @@ QString Countdown(const Form1& form) {
     return form.Frame1->title();
 }
 
-QPoint RowCentre(IntervalList& list, int index) {
+QPoint RowCentre(QtIntervalList& list, int index) {
     return list.visualRect(list.model()->index(index - 1, 0)).center();
 }
 

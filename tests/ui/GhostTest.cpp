@@ -16,7 +16,7 @@
 #include "Vendor.h"
 #include "ui/Ghost.h"
 #include "ui/PointerSetting.h"
-#include "ui/Twips.h"
+#include "ui/qt/Twips.h"
 
 using namespace tess;
 using namespace tess::test;

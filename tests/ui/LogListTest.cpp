@@ -5,11 +5,11 @@
 #include <QtTest>
 #include <string>
 
-#include "ui/LogList.h"
-#include "ui/LogListModel.h"
-#include "ui/LogListView.h"
+#include "ui/qt/QtLogList.h"
+#include "ui/qt/LogListModel.h"
+#include "ui/qt/LogListView.h"
 
-using tess::LogList;
+using tess::QtLogList;
 using tess::LogListView;
 
 namespace {
@@ -27,7 +27,7 @@ std::string NumberedLine(int i) {
            std::to_string(i % 59) + " Seconds remaining on battery).";
 }
 
-LogListView& ViewOf(LogList& list) {
+LogListView& ViewOf(QtLogList& list) {
     return *list.findChild<LogListView*>();
 }
 
@@ -73,7 +73,7 @@ void LogListTest::entryComesBackExactly_data() {
 
 void LogListTest::entryComesBackExactly() {
     QFETCH(QByteArray, line);
-    LogList list;
+    QtLogList list;
     list.Append("first");
     list.Append(line.toStdString());
     list.Append("last");
@@ -86,7 +86,7 @@ void LogListTest::entryComesBackExactly() {
 }
 
 void LogListTest::manyEntriesComeBackAcrossBlocks() {
-    LogList list;
+    QtLogList list;
     const int rows = 120000;  // several blocks of text and of offsets
     for (int i = 0; i < rows; ++i) list.Append(NumberedLine(i));
 
@@ -97,7 +97,7 @@ void LogListTest::manyEntriesComeBackAcrossBlocks() {
 }
 
 void LogListTest::rowsOutsideTheListAreEmpty() {
-    LogList list;
+    QtLogList list;
     list.Append(kAcLine);
     QCOMPARE(list.Entry(-1), std::string());
     QCOMPARE(list.Entry(1), std::string());
@@ -105,7 +105,7 @@ void LogListTest::rowsOutsideTheListAreEmpty() {
 }
 
 void LogListTest::clearEmptiesTheListAndKeepsTheColumn() {
-    LogList list;
+    QtLogList list;
     list.SetHeader("Battery Level", 300);
     for (int i = 0; i < 5000; ++i) list.Append(NumberedLine(i));
     ViewOf(list).Header().resizeSection(0, 410);  // as the user drags it
@@ -124,7 +124,7 @@ void LogListTest::clearEmptiesTheListAndKeepsTheColumn() {
 }
 
 void LogListTest::headerShowsTextAndWidth() {
-    LogList list;
+    QtLogList list;
     list.SetHeader("Battery Level", 467);
     const QHeaderView& header = ViewOf(list).Header();
     QCOMPARE(header.count(), 1);
@@ -143,7 +143,7 @@ void LogListTest::followsTheNewestEntry_data() {
 void LogListTest::followsTheNewestEntry() {
     QFETCH(int, rowsAwayFromEnd);
     QFETCH(bool, follows);
-    LogList list;
+    QtLogList list;
     list.SetHeader("Battery Level", 467);
     list.resize(520, 169);
     list.show();
@@ -167,7 +167,7 @@ void LogListTest::followsTheNewestEntry() {
 }
 
 void LogListTest::keepsFollowingWhenResized() {
-    LogList list;
+    QtLogList list;
     list.resize(520, 400);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
@@ -188,7 +188,7 @@ void LogListTest::newestEntryIsPainted_data() {
 
 void LogListTest::newestEntryIsPainted() {
     QFETCH(int, blankRowsBefore);
-    LogList list;
+    QtLogList list;
     list.SetHeader("Battery Level", 467);
     list.resize(520, 169);
     list.show();
@@ -237,7 +237,7 @@ void LogListTest::keysMoveTheSelection() {
     QFETCH(QList<int>, keys);
     QFETCH(int, row);
     QFETCH(int, pages);
-    LogList list;
+    QtLogList list;
     list.resize(520, 169);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
@@ -253,7 +253,7 @@ void LogListTest::keysMoveTheSelection() {
 }
 
 void LogListTest::clickSelectsTheRow() {
-    LogList list;
+    QtLogList list;
     list.resize(520, 169);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/ProcessEnd.h"
+#include "ui/qt/ProcessEnd.h"
 
 using namespace tess;
 

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "ui/TerminationSignals.h"
+#include "ui/qt/TerminationSignals.h"
 
 using namespace tess;
 

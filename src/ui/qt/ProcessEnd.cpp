@@ -1,4 +1,4 @@
-#include "ui/ProcessEnd.h"
+#include "ui/qt/ProcessEnd.h"
 
 #include <QCoreApplication>
 #include <QEvent>

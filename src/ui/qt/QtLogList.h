@@ -12,11 +12,11 @@ class LogListModel;
 // grows by one row per entry for as long as the program runs. Appending costs
 // the same at a million rows as at ten, and the view keeps showing the newest
 // entry unless the user has scrolled away from the end.
-class LogList : public QWidget {
+class QtLogList : public QWidget {
     Q_OBJECT
 public:
-    explicit LogList(QWidget* parent = nullptr);
-    ~LogList() override;
+    explicit QtLogList(QWidget* parent = nullptr);
+    ~QtLogList() override;
 
     void SetHeader(const QString& text, int widthPx);
     void Append(const std::string& line);  // UTF-8

@@ -1,4 +1,4 @@
-#include "ui/QtTickTimer.h"
+#include "ui/qt/QtTickTimer.h"
 
 #include <utility>
 

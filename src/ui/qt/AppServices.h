@@ -6,9 +6,9 @@
 #include "common/SystemClock.h"
 #include "engine/LogFile.h"
 #include "ui/Form1Services.h"
-#include "ui/PlatformServices.h"
-#include "ui/QtDialogs.h"
-#include "ui/QtTickTimer.h"
+#include "ui/qt/PlatformServices.h"
+#include "ui/qt/QtDialogs.h"
+#include "ui/qt/QtTickTimer.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "ui/LogListModel.h"
+#include "ui/qt/LogListModel.h"
 
 namespace tess {
 

@@ -10,10 +10,10 @@ namespace tess {
 // The report-style list of logging intervals: one column with a header and a
 // short, fixed list of captions, at most one of them selected. The user cannot
 // leave it without a selection once there is one.
-class IntervalList : public QTreeView {
+class QtIntervalList : public QTreeView {
     Q_OBJECT
 public:
-    explicit IntervalList(QWidget* parent = nullptr);
+    explicit QtIntervalList(QWidget* parent = nullptr);
 
     void SetHeader(const QString& text);
     void SetColumnWidth(int widthPx);

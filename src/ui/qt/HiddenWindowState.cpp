@@ -1,4 +1,4 @@
-#include "ui/HiddenWindowState.h"
+#include "ui/qt/HiddenWindowState.h"
 
 #include <QWidget>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "ui/AppServices.h"
+#include "ui/qt/AppServices.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "ui/LogListView.h"
+#include "ui/qt/LogListView.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "ui/LogListModel.h"
+#include "ui/qt/LogListModel.h"
 
 namespace tess {
 

@@ -1,13 +1,13 @@
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 #include <QApplication>
 #include <QSessionManager>
 
-#include "ui/AppServices.h"
+#include "ui/qt/AppServices.h"
 #include "ui/Form1.h"
 #include "ui/Ghost.h"
-#include "ui/ProcessEnd.h"
-#include "ui/TerminationSignals.h"
+#include "ui/qt/ProcessEnd.h"
+#include "ui/qt/TerminationSignals.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "ui/CursorFile.h"
+#include "ui/qt/CursorFile.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/IntervalList.h"
+#include "ui/qt/QtIntervalList.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 
 namespace tess {
 
-IntervalList::IntervalList(QWidget* parent) : QTreeView(parent) {
+QtIntervalList::QtIntervalList(QWidget* parent) : QTreeView(parent) {
     model_.setColumnCount(1);
     setModel(&model_);
     setRootIsDecorated(false);
@@ -19,25 +19,25 @@ IntervalList::IntervalList(QWidget* parent) : QTreeView(parent) {
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &IntervalList::OnSelectionChanged);
-    connect(this, &QAbstractItemView::clicked, this, &IntervalList::OnClicked);
+            &QtIntervalList::OnSelectionChanged);
+    connect(this, &QAbstractItemView::clicked, this, &QtIntervalList::OnClicked);
 }
 
-void IntervalList::SetHeader(const QString& text) {
+void QtIntervalList::SetHeader(const QString& text) {
     model_.setHorizontalHeaderLabels({text});
 }
 
-void IntervalList::SetColumnWidth(int widthPx) {
+void QtIntervalList::SetColumnWidth(int widthPx) {
     setColumnWidth(0, widthPx);
 }
 
-void IntervalList::AddItem(const QString& caption) {
+void QtIntervalList::AddItem(const QString& caption) {
     auto* item = new QStandardItem(caption);
     item->setEditable(false);
     model_.appendRow(item);
 }
 
-void IntervalList::SelectIndex(int index) {
+void QtIntervalList::SelectIndex(int index) {
     if (index < 1 || index > model_.rowCount()) throw Error("Index out of bounds");
     selectingInCode_ = true;
     selectionModel()->setCurrentIndex(
@@ -46,12 +46,12 @@ void IntervalList::SelectIndex(int index) {
     selectingInCode_ = false;
 }
 
-int IntervalList::SelectedIndex() const {
+int QtIntervalList::SelectedIndex() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? 0 : rows.front().row() + 1;
 }
 
-std::optional<std::string> IntervalList::SelectedCaption() const {
+std::optional<std::string> QtIntervalList::SelectedCaption() const {
     const QModelIndexList rows = selectionModel()->selectedRows();
     if (rows.isEmpty()) return std::nullopt;
     return rows.front().data().toString().toStdString();
@@ -59,7 +59,7 @@ std::optional<std::string> IntervalList::SelectedCaption() const {
 
 // A click on empty space or with Ctrl on the selected item would leave the list
 // without a choice, and the scheduler with no interval to count to.
-QItemSelectionModel::SelectionFlags IntervalList::selectionCommand(const QModelIndex& index,
+QItemSelectionModel::SelectionFlags QtIntervalList::selectionCommand(const QModelIndex& index,
                                                                    const QEvent* event) const {
     if (!index.isValid()) return QItemSelectionModel::NoUpdate;
     auto command = QTreeView::selectionCommand(index, event);
@@ -69,19 +69,19 @@ QItemSelectionModel::SelectionFlags IntervalList::selectionCommand(const QModelI
     return command;
 }
 
-bool IntervalList::viewportEvent(QEvent* event) {
+bool QtIntervalList::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) changedByThisPress_ = false;
     return QTreeView::viewportEvent(event);
 }
 
-void IntervalList::OnSelectionChanged() {
+void QtIntervalList::OnSelectionChanged() {
     if (selectingInCode_ || SelectedIndex() == 0) return;
     changedByThisPress_ = true;
     emit chosen();
 }
 
 // A click that moved the selection was already reported when the selection changed.
-void IntervalList::OnClicked() {
+void QtIntervalList::OnClicked() {
     if (changedByThisPress_) return;
     emit chosen();
 }

@@ -1,4 +1,4 @@
-#include "ui/QtDateTimeFormat.h"
+#include "ui/qt/QtDateTimeFormat.h"
 
 #include <QDate>
 #include <QTime>

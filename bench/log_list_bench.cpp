@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/qt/QtLogList.h"
 #include "ui/qt/LogListModel.h"
 #include "ui/qt/LogListView.h"
+#include "ui/qt/QtLogList.h"
 
 extern char** environ;
 
@@ -136,7 +136,8 @@ std::string Format(const char* format, double value) {
 
 void BenchLogList(long rows, long appends) {
     tess::QtLogList list;
-    list.SetHeader("Battery Level", 467);
+    list.AddColumn("Battery Level");
+    list.SetColumnWidth(7000);
     list.resize(520, 169);
     ShowAndWait(list);
     QWidget* viewport = list.findChild<tess::LogListView*>()->viewport();

@@ -49,4 +49,14 @@ std::string InProgramFolder(const std::string& name) {
     return InFolder(ProgramFolder(), name);
 }
 
+std::filesystem::path Utf8Path(const std::string& path) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+}
+
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size());
+}
+
 }  // namespace tess

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace tess {
@@ -28,5 +29,11 @@ std::string InProgramFolder(const std::string& name);
 
 // The platform's path separator.
 char NativeSeparator();
+
+// A path kept as UTF-8 text, for the file system: the conversion to the
+// system's own form of paths (wide characters on Windows) happens here only.
+std::filesystem::path Utf8Path(const std::string& path);
+// The UTF-8 text of a file system path.
+std::string PathText(const std::filesystem::path& path);
 
 }  // namespace tess

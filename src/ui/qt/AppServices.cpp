@@ -1,10 +1,16 @@
 #include "ui/qt/AppServices.h"
 
-#include <utility>
+#include <QCoreApplication>
+
+#include "ui/qt/ProcessEnd.h"
 
 namespace tess {
 
-Form1Services AppServices::ForForm1(std::function<QIcon()> ghostIcon) {
+GhostServices AppServices::ForGhost() {
+    return {.dialogs = dialogs, .launcher = *platform.launcher, .diagnostics = diagnostics};
+}
+
+Form1Services AppServices::ForForm1(Ghost& ghost) {
     return {.dialogs = dialogs,
             .clock = clock,
             .format = *platform.format,
@@ -13,10 +19,14 @@ Form1Services AppServices::ForForm1(std::function<QIcon()> ghostIcon) {
             .store = *platform.store,
             .startup = *platform.startup,
             .launcher = *platform.launcher,
+            .clipboard = clipboard,
+            .diagnostics = diagnostics,
             .timer1 = timer1,
             .trayShell = *platform.trayShell,
             .trayWait = *platform.trayWait,
-            .ghostIcon = std::move(ghostIcon)};
+            .ghost = ghost,
+            .yield = [] { QCoreApplication::processEvents(); },
+            .endProcess = EndProcess};
 }
 
 }  // namespace tess

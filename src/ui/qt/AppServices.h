@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QIcon>
-#include <functional>
-
 #include "common/SystemClock.h"
 #include "engine/LogFile.h"
+#include "ui/Diagnostics.h"
 #include "ui/Form1Services.h"
+#include "ui/Ghost.h"
 #include "ui/qt/PlatformServices.h"
+#include "ui/qt/QtClipboard.h"
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtTickTimer.h"
 
@@ -20,9 +20,13 @@ struct AppServices {
     DurableLogWriter writer;
     QtDialogs dialogs;
     QtTickTimer timer1;
+    QtClipboard clipboard;
+    StandardErrorDiagnostics diagnostics;
 
-    // The main window's services over these, with its icon taken from `ghostIcon`.
-    Form1Services ForForm1(std::function<QIcon()> ghostIcon = {});
+    // The support window's services over these.
+    GhostServices ForGhost();
+    // The main window's services over these, with `ghost` as its support window.
+    Form1Services ForForm1(Ghost& ghost);
 };
 
 }  // namespace tess

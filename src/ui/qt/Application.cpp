@@ -4,9 +4,9 @@
 #include <QSessionManager>
 
 #include "ui/qt/AppServices.h"
-#include "ui/Form1.h"
-#include "ui/Ghost.h"
 #include "ui/qt/ProcessEnd.h"
+#include "ui/qt/QtForm1.h"
+#include "ui/qt/QtGhost.h"
 #include "ui/qt/TerminationSignals.h"
 
 namespace tess {
@@ -14,28 +14,24 @@ namespace tess {
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     AppServices services;
-    Ghost ghost({.dialogs = services.dialogs, .launcher = *services.platform.launcher});
-    // Reading the support window's icon loads that window, hidden.
-    Form1 form(services.ForForm1([&ghost] {
-        ghost.Form_Load();
-        return ghost.windowIcon();
-    }));
-    ghost.ShowOnHelpKey(form);
+    QtGhost ghost(services.ForGhost());
+    QtForm1 window(services.ForForm1(ghost.Logic()));
+    Form1& form = window.Logic();
 
     // Every way of asking the program to end runs the main window's close
     // handling, which ends the process: the window's close (close box, system
     // menu, Alt+F4), the end of the session, and the system's termination signals.
     // The program does not end when its last visible window goes.
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&form](QSessionManager&) { form.Form_QueryUnload(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
                      [&form] { form.Form_QueryUnload(); });
     const TerminationSignals termination([&form] { form.Form_QueryUnload(); });
 
     form.Form_Load();
     // A window the load left minimised goes into the tray here, with its balloon.
-    form.show();
+    form.Show();
     return RunEventLoop();
 }
 

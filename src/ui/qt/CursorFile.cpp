@@ -5,8 +5,6 @@
 #include <QImageReader>
 #include <QPixmap>
 
-#include "common/Error.h"
-
 namespace tess {
 
 namespace {
@@ -21,20 +19,16 @@ quint16 Word(const QByteArray& data, int at) {
                                                                     << 8);
 }
 
-[[noreturn]] void Invalid() {
-    throw Error("Invalid picture");
-}
-
 }  // namespace
 
-QCursor LoadCursorFile(const QString& path) {
+std::optional<QCursor> LoadCursorFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) Invalid();
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray data = file.readAll();
-    if (data.size() < kDirectorySize + kEntrySize) Invalid();
+    if (data.size() < kDirectorySize + kEntrySize) return std::nullopt;
     const quint16 type = Word(data, 2);
     if (Word(data, 0) != 0 || (type != kIconType && type != kCursorType) || Word(data, 4) == 0) {
-        Invalid();
+        return std::nullopt;
     }
     // In a cursor's first directory entry the two words that an icon uses for
     // its planes and bit count hold the hotspot.
@@ -45,7 +39,7 @@ QCursor LoadCursorFile(const QString& path) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, type == kCursorType ? "cur" : "ico");
     const QImage image = reader.read();
-    if (image.isNull()) Invalid();
+    if (image.isNull()) return std::nullopt;
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 

@@ -3,15 +3,20 @@
 #include <QFont>
 #include <QString>
 
+#include "ui/Design.h"
+
 namespace tess {
 
-// Arial at the given size, or Liberation Sans, which has Arial's metrics, so
-// that captions fit where the design put them.
-inline QFont Arial(double points, bool bold) {
+// The design's font. Arial comes with Liberation Sans, which has its metrics,
+// so that captions fit where the design put them on a desktop without Arial.
+inline QFont DesignFont(const FontDesign& design) {
     QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
+    QStringList families{QString::fromUtf8(design.family)};
+    if (families.front() == QStringLiteral("Arial"))
+        families.append(QStringLiteral("Liberation Sans"));
+    font.setFamilies(families);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
     return font;
 }
 

@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QHeaderView>
 
-#include "common/Error.h"
+#include "ui/qt/Twips.h"
 
 namespace tess {
 
@@ -23,22 +23,25 @@ QtIntervalList::QtIntervalList(QWidget* parent) : QTreeView(parent) {
     connect(this, &QAbstractItemView::clicked, this, &QtIntervalList::OnClicked);
 }
 
-void QtIntervalList::SetHeader(const QString& text) {
-    model_.setHorizontalHeaderLabels({text});
+void QtIntervalList::AddColumn(const std::string& header) {
+    model_.setHorizontalHeaderLabels({QString::fromStdString(header)});
 }
 
-void QtIntervalList::SetColumnWidth(int widthPx) {
-    setColumnWidth(0, widthPx);
+void QtIntervalList::SetColumnWidth(int twips) {
+    setColumnWidth(0, Twips(*this, twips));
 }
 
-void QtIntervalList::AddItem(const QString& caption) {
-    auto* item = new QStandardItem(caption);
+void QtIntervalList::AddItem(const std::string& caption) {
+    auto* item = new QStandardItem(QString::fromStdString(caption));
     item->setEditable(false);
     model_.appendRow(item);
 }
 
-void QtIntervalList::SelectIndex(int index) {
-    if (index < 1 || index > model_.rowCount()) throw Error("Index out of bounds");
+int QtIntervalList::Count() const {
+    return model_.rowCount();
+}
+
+void QtIntervalList::Select(int index) {
     selectingInCode_ = true;
     selectionModel()->setCurrentIndex(
         model_.index(index - 1, 0),
@@ -60,7 +63,7 @@ std::optional<std::string> QtIntervalList::SelectedCaption() const {
 // A click on empty space or with Ctrl on the selected item would leave the list
 // without a choice, and the scheduler with no interval to count to.
 QItemSelectionModel::SelectionFlags QtIntervalList::selectionCommand(const QModelIndex& index,
-                                                                   const QEvent* event) const {
+                                                                     const QEvent* event) const {
     if (!index.isValid()) return QItemSelectionModel::NoUpdate;
     auto command = QTreeView::selectionCommand(index, event);
     if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {

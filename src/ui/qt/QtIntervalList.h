@@ -5,26 +5,25 @@
 #include <optional>
 #include <string>
 
+#include "ui/ListControls.h"
+
 namespace tess {
 
-// The report-style list of logging intervals: one column with a header and a
-// short, fixed list of captions, at most one of them selected. The user cannot
-// leave it without a selection once there is one.
-class QtIntervalList : public QTreeView {
+// The interval list over Qt: a report-style tree view of one column with a
+// header and a short, fixed list of captions, at most one of them selected.
+class QtIntervalList : public QTreeView, public IntervalList {
     Q_OBJECT
 public:
     explicit QtIntervalList(QWidget* parent = nullptr);
 
-    void SetHeader(const QString& text);
-    void SetColumnWidth(int widthPx);
-    void AddItem(const QString& caption);
-
-    // Selects the item at the 1-based `index` without raising chosen(). Throws
-    // tess::Error("Index out of bounds") when there is no such item.
-    void SelectIndex(int index);
-    // The 1-based index of the selected item, or 0.
-    int SelectedIndex() const;
-    std::optional<std::string> SelectedCaption() const;
+    // IntervalList
+    void AddColumn(const std::string& header) override;
+    void SetColumnWidth(int twips) override;
+    void AddItem(const std::string& caption) override;
+    int Count() const override;
+    void Select(int index) override;
+    int SelectedIndex() const override;
+    std::optional<std::string> SelectedCaption() const override;
 
 signals:
     // The user picked an item: clicked one (also the one already selected) or

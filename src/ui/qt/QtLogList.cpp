@@ -5,6 +5,7 @@
 
 #include "ui/qt/LogListModel.h"
 #include "ui/qt/LogListView.h"
+#include "ui/qt/Twips.h"
 
 namespace tess {
 
@@ -25,9 +26,12 @@ QtLogList::QtLogList(QWidget* parent) : QWidget(parent), d_(std::make_unique<Imp
 
 QtLogList::~QtLogList() = default;
 
-void QtLogList::SetHeader(const QString& text, int widthPx) {
-    d_->model.SetHeader(text);
-    d_->view.Header().resizeSection(0, widthPx);
+void QtLogList::AddColumn(const std::string& header) {
+    d_->model.SetHeader(QString::fromStdString(header));
+}
+
+void QtLogList::SetColumnWidth(int twips) {
+    d_->view.Header().resizeSection(0, Twips(*this, twips));
 }
 
 void QtLogList::Append(const std::string& line) {

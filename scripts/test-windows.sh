@@ -1,7 +1,8 @@
 #!/bin/sh
-# Cross-builds the plain core (common, engine, settings, tray) and its tests for
-# Windows with MinGW-w64 and runs them under Wine, in a fresh Wine prefix that
-# is removed at the end. The Qt window is not part of this build.
+# Cross-builds the plain core (common, engine, settings, tray and the windows'
+# behaviour in ui) and its tests for Windows with MinGW-w64 and runs them under
+# Wine, in a fresh Wine prefix that is removed at the end. The Qt window is not
+# part of this build.
 set -eu
 cd "$(dirname "$0")/.."
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
 #include "ui/GhostDesign.h"
 
@@ -19,15 +18,10 @@ QtGhost::QtGhost(const GhostServices& services)
       ghost_({*this, image1_, pushButton3_, pushButton4_, pushButton5_, pushButton6_}, services) {
     // Left open, the support window does not keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
-    const std::pair<ControlId, void (Ghost::*)()> clicks[] = {
-        {ghost::PushButton3, &Ghost::PushButton3_Click},
-        {ghost::PushButton4, &Ghost::PushButton4_Click},
-        {ghost::PushButton5, &Ghost::PushButton5_Click},
-        {ghost::PushButton6, &Ghost::PushButton6_Click}};
-    for (const auto& [button, handler] : clicks) {
-        connect(&Control<QPushButton>(button), &QPushButton::clicked, this,
-                [this, handler = handler] { (ghost_.*handler)(); });
-    }
+    HandClicksTo(ghost_, {{ghost::PushButton3, &Ghost::PushButton3_Click},
+                          {ghost::PushButton4, &Ghost::PushButton4_Click},
+                          {ghost::PushButton5, &Ghost::PushButton5_Click},
+                          {ghost::PushButton6, &Ghost::PushButton6_Click}});
     HandPointerMovesTo([this](ControlId control) { ghost_.MouseMove(control); });
 }
 

@@ -201,6 +201,10 @@ void QtWindow::Resize(int widthTwips, int heightTwips) {
     setFixedSize(Twips(*this, widthTwips), Twips(*this, heightTwips));
 }
 
+void QtWindow::ConnectClicks(ControlId button, std::function<void()> handler) {
+    connect(&Control<QPushButton>(button), &QPushButton::clicked, this, std::move(handler));
+}
+
 void QtWindow::HandPointerMovesTo(std::function<void(ControlId)> handler) {
     onPointerMove_ = std::move(handler);
     WatchPointer(*this, kWindowItself);

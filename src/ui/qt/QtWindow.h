@@ -3,8 +3,10 @@
 #include <QCursor>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Design.h"
@@ -51,6 +53,14 @@ public:
     const std::optional<QCursor>& MouseIcon() const { return mouseIcon_; }
 
 protected:
+    // Hands the clicks of each push button to its handler on `behaviour`.
+    template <typename Behaviour>
+    void HandClicksTo(Behaviour& behaviour,
+                      std::initializer_list<std::pair<ControlId, void (Behaviour::*)()>> clicks) {
+        for (const auto& [button, handler] : clicks) {
+            ConnectClicks(button, [&behaviour, handler = handler] { (behaviour.*handler)(); });
+        }
+    }
     // Hands every pointer move over the window and over each of its controls to
     // `handler` with the control's id (kWindowItself for the window). A move
     // over a control does not also count as one over what holds it, and a
@@ -60,6 +70,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ConnectClicks(ControlId button, std::function<void()> handler);
     void BuildControls(const ListMaker& makeList);
     void SetTabOrder();
     void WatchPointer(QWidget& widget, ControlId id);

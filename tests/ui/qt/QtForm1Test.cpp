@@ -23,6 +23,8 @@ using namespace tess::test;
 
 namespace {
 
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
 QColor WindowColour(const QWidget& widget) {
     return widget.palette().color(QPalette::Window);
 }
@@ -245,12 +247,11 @@ private slots:
         QVERIFY(!window.Control(form1::Check8).isHidden());
         QTest::mouseClick(&window.Control(form1::Check8), Qt::LeftButton);
         QTest::keyClicks(&window.Control(form1::Text1), "a b");
-        QCOMPARE(h.store.writes,
-                 (std::vector<std::pair<std::string, std::string>>{{"Windows Startup", "On"},
-                                                                   {"Minimized", "On"},
-                                                                   {"Text1", "a"},
-                                                                   {"Text1", "a "},
-                                                                   {"Text1", "a b"}}));
+        QCOMPARE(h.store.writes, (Writes{{"Windows Startup", "On"},
+                                         {"Minimized", "On"},
+                                         {"Text1", "a"},
+                                         {"Text1", "a "},
+                                         {"Text1", "a b"}}));
         QCOMPARE(h.startup.adds, 1);
     }
 
@@ -278,12 +279,11 @@ private slots:
         QCOMPARE(list.SelectedIndex(), 1);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier, RowCentre(list, 1));
         QCOMPARE(list.SelectedIndex(), 1);
-        QCOMPARE(h.store.writes,
-                 (std::vector<std::pair<std::string, std::string>>{{"OftenIndex", "2"},
-                                                                   {"OftenIndex", "3"},
-                                                                   {"OftenIndex", "2"},
-                                                                   {"OftenIndex", "1"},
-                                                                   {"OftenIndex", "1"}}));
+        QCOMPARE(h.store.writes, (Writes{{"OftenIndex", "2"},
+                                         {"OftenIndex", "3"},
+                                         {"OftenIndex", "2"},
+                                         {"OftenIndex", "1"},
+                                         {"OftenIndex", "1"}}));
     }
 
     void minimisingHidesIntoTheTrayAndTheIconBringsTheWindowBack() {

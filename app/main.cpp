@@ -1,3 +1,3 @@
-#include "ui/Application.h"
+#include "ui/qt/Application.h"
 
 int main(int argc, char** argv) { return tess::RunApplication(argc, argv); }

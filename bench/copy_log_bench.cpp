@@ -1,6 +1,6 @@
 // Copy Log To Clipboard on a large log, next to reading the same file with cat:
 // the main window's own command (Form1::PushButton2_Click) on a log of the given
-// size, in a window built from the platform's services in a scratch home.
+// size, in the Qt window built from the platform's services in a scratch home.
 //
 //   copy_log_bench [megabytes] [runs]     (defaults 100 and 5)
 //
@@ -19,8 +19,10 @@
 #include <vector>
 
 #include "BenchTools.h"
-#include "ui/AppServices.h"
-#include "ui/Form1.h"
+#include "ui/Form1Design.h"
+#include "ui/qt/AppServices.h"
+#include "ui/qt/QtForm1.h"
+#include "ui/qt/QtGhost.h"
 
 namespace {
 
@@ -62,8 +64,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     tess::AppServices services;
-    tess::Form1 form(services.ForForm1());
-    form.Text1->setText(QString::fromStdString(log.string()));
+    tess::QtGhost ghost(services.ForGhost());
+    tess::QtForm1 window(services.ForForm1(ghost.Logic()));
+    window.Control<QLineEdit>(tess::form1::Text1).setText(QString::fromStdString(log.string()));
+    tess::Form1& form = window.Logic();
 
     bench::RunCat(log.string());  // both read from the page cache from here on
     std::vector<double> copy;

@@ -29,9 +29,9 @@
 #include <vector>
 
 #include "BenchTools.h"
-#include "ui/LogList.h"
-#include "ui/LogListModel.h"
-#include "ui/LogListView.h"
+#include "ui/qt/LogListModel.h"
+#include "ui/qt/LogListView.h"
+#include "ui/qt/QtLogList.h"
 
 extern char** environ;
 
@@ -106,8 +106,9 @@ std::string Format(const char* format, double value) {
 }
 
 void BenchLogList(long rows, long appends) {
-    tess::LogList list;
-    list.SetHeader("Battery Level", 467);
+    tess::QtLogList list;
+    list.AddColumn("Battery Level");
+    list.SetColumnWidth(7000);
     list.resize(520, 169);
     ShowAndWait(list);
     QWidget* viewport = list.findChild<tess::LogListView*>()->viewport();

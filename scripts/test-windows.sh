@@ -1,10 +1,11 @@
 #!/bin/sh
-# Cross-builds the plain core (common, engine, settings, tray, history) and its tests for
-# Windows with MinGW-w64 and runs them under Wine, in a fresh Wine prefix that
-# is removed at the end. The Qt window is not part of this build. Wine takes its
-# ANSI code page from the Unix locale: the tests' locales (English, and Greek for
-# the code-page tests) are generated into the build folder, so that the
-# system's locales stay as they are.
+# Cross-builds the plain core (common, engine, settings, tray, history and the
+# windows' behaviour in ui) with the Windows services and their tests for Windows
+# with MinGW-w64 and runs them under Wine, in a fresh Wine prefix that is removed
+# at the end. The Qt window is not part of this build. Wine takes its ANSI code
+# page from the Unix locale: the tests' locales (English, and Greek for the
+# code-page tests) are generated into the build folder, so that the system's
+# locales stay as they are.
 set -eu
 cd "$(dirname "$0")/.."
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi

@@ -1,79 +1,58 @@
 #include "ui/Form1.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-
-#include "resources/Icons.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "resources/IconNames.h"
+#include "ui/Ghost.h"
 
 namespace tess {
 
-Form1::Form1(const Form1Services& services, QWidget* parent)
-    : QWidget(parent),
+Form1::Form1(const Form1Controls& controls, const Form1Services& services)
+    : ui_(controls),
       s_(services),
       settings_(services.store),
       intervalSave_({services.power, services.clock, services.format, services.writer, *this,
                      services.dialogs}),
       cSysTray1_(std::make_unique<cSysTray>(
-          cSysTray::Services{services.trayShell, services.trayWait, *this})),
-      timer1_(services.timer1),
-      pointer_(new PointerSetting(*this)) {
-    BuildLayout();
-    // cSysTray1 as designed: the 'Q' icon, no tip, not yet in the tray.
+          cSysTray::Services{services.trayShell, services.trayWait, *this})) {
+    // cSysTray1 and Timer1 as designed: the 'Q' icon, no tip, not yet in the
+    // tray; the timer enabled with period 0.
     cSysTray1_->SetTrayIcon(
         std::make_shared<const Picture>(Picture{Picture::Type::Icon, icons::kTray}));
-    ConnectHandlers();
-    InstallHoverHandlers();
-    timer1_.SetInterval(0);
-    timer1_.SetEnabled(true);
-    timer1_.OnTick([this] { Timer1_Timer(); });
+    s_.timer1.SetInterval(0);
+    s_.timer1.SetEnabled(true);
+    s_.timer1.OnTick([this] { Timer1_Timer(); });
 }
 
 Form1::~Form1() {
-    timer1_.OnTick(nullptr);
+    s_.timer1.OnTick(nullptr);
     cSysTray1_.reset();
 }
 
 std::string Form1::LogPath() const {
-    return Text1->text().toStdString();
+    return ui_.Text1.Text();
 }
 
 void Form1::AddEntry(const std::string& line) {
-    ListView1->Append(line);
+    ui_.ListView1.Append(line);
 }
 
-void Form1::ConnectHandlers() {
-    connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
-    connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
-    connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
-    connect(PushButton4, &QPushButton::clicked, this, &Form1::PushButton4_Click);
-    connect(PushButton5, &QPushButton::clicked, this, &Form1::PushButton5_Click);
-    connect(PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
-    connect(PushButton7, &QPushButton::clicked, this, &Form1::PushButton7_Click);
-    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-    connect(ListView2, &IntervalList::chosen, this, &Form1::ListView2_Click);
-    // A check box that changes its value, by the user or in code, raises its click handling.
-    connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
-    connect(Check8, &QCheckBox::toggled, this, &Form1::Check8_Click);
+void Form1::SetText1(const std::string& text) {
+    if (ui_.Text1.Text() == text) return;
+    ui_.Text1.SetText(text);
+    Text1_Change();
 }
 
-QList<QWidget*> Form1::Controls() const {
-    return {Frame1,      ProgressBar1, ListView1,   Frame3,      Text1,       PushButton7,
-            Frame2,      Check4,       Check8,      PushButton5, PushButton6, PushButton1,
-            PushButton2, PushButton3,  PushButton4, ListView2};
+void Form1::SetCheck(CheckBox& box, int value, void (Form1::*click)()) {
+    if (box.Value() == value) return;
+    box.SetValue(value);
+    (this->*click)();
+}
+
+void Form1::HelpKey() {
+    s_.ghost.ShowSupport();
 }
 
 void Form1::Yield() {
-    if (s_.yield) {
-        s_.yield();
-    } else {
-        QCoreApplication::processEvents();
-    }
+    s_.yield();
 }
 
 }  // namespace tess

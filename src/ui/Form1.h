@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QWidget>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,20 +9,12 @@
 #include "settings/Settings.h"
 #include "tray/TrayHost.h"
 #include "tray/cSysTray.h"
+#include "ui/Controls.h"
 #include "ui/Form1Services.h"
-#include "ui/PointerSetting.h"
-
-class QCheckBox;
-class QCloseEvent;
-class QGroupBox;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
+#include "ui/ListControls.h"
+#include "ui/Window.h"
 
 namespace tess {
-
-class IntervalList;
-class LogList;
 
 // The captions of the automatic-logging switch, which are its state.
 inline constexpr const char* kTurnOnCaption = "Turn On Automatic Log";
@@ -34,16 +25,37 @@ inline constexpr int kTickMilliseconds = 1000;
 // True while the main window is hidden behind its tray icon; false at start.
 extern bool HiddenToTray;
 
-// The main window: the log list, the interval list with the countdown, the
-// automatic-logging switch, the log file commands and the start-up options.
-class Form1 : public QWidget, public LogView, public TrayHost {
-    Q_OBJECT
+// The main window's controls that its behaviour acts on, by their design names.
+struct Form1Controls {
+    Window& window;
+    CaptionControl& Frame1;
+    ProgressBar& ProgressBar1;
+    LogList& ListView1;
+    TextBox& Text1;
+    Button& PushButton5;
+    CheckBox& Check4;
+    CheckBox& Check8;
+    IntervalList& ListView2;
+};
+
+// The main window's behaviour: the log list, the interval list with the
+// countdown, the automatic-logging switch, the log file commands, the start-up
+// options, the tray icon and the window's state. A toolkit's window builds the
+// controls from form1::kDesign and calls the handlers below for the user's
+// actions; this class decides everything else.
+class Form1 : public LogView, public TrayHost {
 public:
-    explicit Form1(const Form1Services& services, QWidget* parent = nullptr);
+    Form1(const Form1Controls& controls, const Form1Services& services);
     ~Form1() override;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     // Turns the designed window into the working one; runs once, before the window is shown.
     void Form_Load();
+    // Shows the loaded window as the platform does after the load: a window the
+    // load left minimised raises its resize handling first, which hides it into
+    // the tray, and is shown only when it is still minimised afterwards.
+    void Show();
 
     // LogView: the path box and the log list.
     std::string LogPath() const override;
@@ -78,71 +90,44 @@ public:
     // TrayHost: the events of cSysTray1.
     void MouseUp(std::int16_t button, std::int32_t id) override;
 
-    // Showing a minimised window hides it into the tray instead (Form_Resize).
-    void setVisible(bool visible) override;
-
-    // The pointer setting (PointerSetting's values) and the hand pointer.
-    int MousePointer() const { return pointer_->value(); }
-    void SetMousePointer(int setting) { pointer_->Set(setting); }
-    const QCursor& MouseIcon() const { return pointer_->Custom(); }
+    // The pointer moved over a control of the design, or over the window's
+    // background (kWindowItself).
+    void MouseMove(ControlId control);
+    // The help key (F1) in the window: the support window comes up.
+    void HelpKey();
 
     bool IsLoading() const { return isLoading_; }
     std::int32_t ElapsedSeconds() const { return elapsedSeconds_; }
     std::int32_t CurrentInterval() const { return currentInterval_; }
     cSysTray& cSysTray1() { return *cSysTray1_; }
 
-    // Twips to pixels on this window's screen.
-    int Twips(int twips) const;
-
-    // The controls, by their design names.
-    QGroupBox* Frame1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    LogList* ListView1 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QPushButton* PushButton7 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QCheckBox* Check4 = nullptr;
-    QCheckBox* Check8 = nullptr;
-    QPushButton* PushButton5 = nullptr;
-    QPushButton* PushButton6 = nullptr;
-    QPushButton* PushButton1 = nullptr;
-    QPushButton* PushButton2 = nullptr;
-    QPushButton* PushButton3 = nullptr;
-    QPushButton* PushButton4 = nullptr;
-    IntervalList* ListView2 = nullptr;
-
-protected:
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void BuildLayout();
-    void ConnectHandlers();
-    void InstallHoverHandlers();
-    QList<QWidget*> Controls() const;
     void SelectStoredInterval(ErrorTrap& trap);
+    void SelectInterval(int index);
     void RestoreAutomaticLog(ErrorTrap& trap);
     void RestoreStartupOptions(ErrorTrap& trap);
+    // A change of the path box's text or of a check box's value raises its
+    // change or click handling, as the user's change does; setting what is
+    // already there raises nothing.
+    void SetText1(const std::string& text);
+    void SetCheck(CheckBox& box, int value, void (Form1::*click)());
     bool AutomaticLogOn() const;
     bool TickGoesOn();
     void EndTickSwitchedOff();
     void Yield();
 
+    Form1Controls ui_;
     Form1Services s_;
     Settings settings_;
     IntervalSave intervalSave_;
     std::unique_ptr<cSysTray> cSysTray1_;
-    TickTimer& timer1_;
 
     bool isLoading_ = false;
     bool shuttingDown_ = false;
     std::int32_t elapsedSeconds_ = 0;
     std::int32_t currentInterval_ = 0;
-    PointerSetting* pointer_;
-    bool revertingCheck4_ = false;
-    // The text Copy Log last loaded; it is copied again should a later load fail.
-    QString copiedText_;
+    // The text Copy Log last read; it is copied again should a later read fail.
+    std::string copiedText_;
 };
 
 }  // namespace tess

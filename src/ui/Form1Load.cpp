@@ -1,17 +1,12 @@
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include "common/AppTitle.h"
+#include "common/Error.h"
 #include "common/Files.h"
 #include "engine/Intervals.h"
 #include "settings/DefaultLogPath.h"
-#include "ui/CursorFile.h"
 #include "ui/Form1.h"
-#include "ui/HiddenWindowState.h"
+#include "ui/Form1Design.h"
+#include "ui/Ghost.h"
 #include "ui/IntegerText.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
 #include "ui/Main.h"
 
 namespace tess {
@@ -25,45 +20,40 @@ void Form1::Form_Load() {
     ErrorTrap trap(s_.dialogs, "Form1", "Form_Load");
     const std::string folder = s_.programFolder.empty() ? ProgramFolder() : s_.programFolder;
 
-    trap.Step(100, [&] { ApplySkin(*this, Controls(), folder); });
+    trap.Step(100, [&] { ApplySkin(ui_.window, form1::kDesign, folder); });
     trap.Step(102, [&] { isLoading_ = true; });
     trap.Step(104, [&] {
-        setWindowTitle(QString::fromUtf8(kProductTitle));
-        if (s_.ghostIcon) setWindowIcon(s_.ghostIcon());
+        ui_.window.SetCaption(kProductTitle);
+        // Reading the support window's icon loads that window, hidden.
+        ui_.window.SetIcon(s_.ghost.Icon());
         SetAppTitle();
     });
-    trap.Step(106, [&] {
-        OpenHomePageAtRandom(s_.launcher,
-                             s_.drawHomePageNumber ? s_.drawHomePageNumber : DrawHomePageNumber);
-    });
+    trap.Step(106, [&] { OpenHomePageAtRandom(s_.launcher, s_.drawHomePageNumber); });
 
     bool cursorFile = false;
-    const std::string cursorPath = folder + "/HAND-M.CUR";
+    const std::string cursorPath = InFolder(folder, "HAND-M.CUR");
     trap.Step(126, [&] { cursorFile = FileExists(cursorPath); });
     if (cursorFile) {
-        trap.Step(128,
-                  [&] { pointer_->SetCustom(LoadCursorFile(QString::fromStdString(cursorPath))); });
+        trap.Step(128, [&] {
+            if (!ui_.window.LoadMouseIcon(cursorPath)) throw Error("Invalid picture");
+        });
     }
 
-    trap.Step(130, [&] {
-        ListView2->SetHeader(QStringLiteral("How often would you like to log battery level?"));
-    });
-    trap.Step(132, [&] { ListView2->SetColumnWidth(Twips(kColumnWidthTwips)); });
+    trap.Step(130,
+              [&] { ui_.ListView2.AddColumn("How often would you like to log battery level?"); });
+    trap.Step(132, [&] { ui_.ListView2.SetColumnWidth(kColumnWidthTwips); });
     for (std::size_t i = 0; i < kIntervals.size(); ++i) {
         trap.Step(kFirstIntervalLine + 2 * static_cast<int>(i),
-                  [&] { ListView2->AddItem(QString::fromUtf8(kIntervals[i].caption)); });
+                  [&] { ui_.ListView2.AddItem(kIntervals[i].caption); });
     }
-    trap.Step(158, [&] {
-        ListView1->SetHeader(QStringLiteral("Battery Level"), Twips(kColumnWidthTwips));
-    });
+    trap.Step(158, [&] { ui_.ListView1.AddColumn("Battery Level"); });
+    trap.Step(160, [&] { ui_.ListView1.SetColumnWidth(kColumnWidthTwips); });
 
     SelectStoredInterval(trap);
 
-    trap.Step(168, [&] { DefaultLogPath = ComputeDefaultLogPath(kProductTitle); });
-    trap.Step(170, [&] {
-        // Raises Text1_Change, which stores the path: a first start stores the default.
-        Text1->setText(QString::fromStdString(settings_.Get(keys::kText1, DefaultLogPath)));
-    });
+    trap.Step(168, [&] { DefaultLogPath = s_.defaultLogPath(); });
+    // Raises Text1_Change, which stores the path: a first start stores the default.
+    trap.Step(170, [&] { SetText1(settings_.Get(keys::kText1, DefaultLogPath)); });
 
     RestoreAutomaticLog(trap);
 
@@ -83,7 +73,13 @@ void Form1::SelectStoredInterval(ErrorTrap& trap) {
         index =
             ToInteger16(settings_.Get(keys::kOftenIndex, std::to_string(kDefaultIntervalIndex)));
     });
-    trap.Step(164, [&] { ListView2->SelectIndex(index); });
+    trap.Step(164, [&] { SelectInterval(index); });
+}
+
+// Only the selection changes: the choice handling does not run.
+void Form1::SelectInterval(int index) {
+    if (index < 1 || index > ui_.ListView2.Count()) throw Error("Index out of bounds");
+    ui_.ListView2.Select(index);
 }
 
 void Form1::RestoreAutomaticLog(ErrorTrap& trap) {
@@ -93,32 +89,40 @@ void Form1::RestoreAutomaticLog(ErrorTrap& trap) {
     bool on = false;
     trap.Step(174, [&] { off = state == kOff; });
     if (off) {
-        trap.Step(176, [&] { PushButton5->setText(QString::fromUtf8(kTurnOnCaption)); });
-        trap.Step(178, [&] { timer1_.SetInterval(0); });
+        trap.Step(176, [&] { ui_.PushButton5.SetCaption(kTurnOnCaption); });
+        trap.Step(178, [&] { s_.timer1.SetInterval(0); });
         return;
     }
     trap.Step(180, [&] { on = state == kOn; });
     if (!on) return;
     trap.Step(182, [&] { intervalSave_.LogBatteryNow(); });
-    trap.Step(184, [&] { PushButton5->setText(QString::fromUtf8(kTurnOffCaption)); });
-    trap.Step(186, [&] { timer1_.SetInterval(kTickMilliseconds); });
+    trap.Step(184, [&] { ui_.PushButton5.SetCaption(kTurnOffCaption); });
+    trap.Step(186, [&] { s_.timer1.SetInterval(kTickMilliseconds); });
 }
 
+// Setting the boxes raises their click handling, which does nothing for Check4
+// while the load runs and writes back the stored value for Check8.
 void Form1::RestoreStartupOptions(ErrorTrap& trap) {
-    trap.Step(192, [&] { Check4->setChecked(settings_.Get(keys::kWindowsStartup, kOff) == kOn); });
-    trap.Step(194, [&] { Check8->setChecked(settings_.Get(keys::kMinimized, kOff) == kOn); });
+    trap.Step(192, [&] {
+        SetCheck(ui_.Check4, settings_.Get(keys::kWindowsStartup, kOff) == kOn ? 1 : 0,
+                 &Form1::Check4_Click);
+    });
+    trap.Step(194, [&] {
+        SetCheck(ui_.Check8, settings_.Get(keys::kMinimized, kOff) == kOn ? 1 : 0,
+                 &Form1::Check8_Click);
+    });
     bool startsWithSystem = false;
-    trap.Step(196, [&] { startsWithSystem = Check4->isChecked(); });
+    trap.Step(196, [&] { startsWithSystem = ui_.Check4.Value() == 1; });
     if (!startsWithSystem) {
-        trap.Step(204, [&] { Check8->setVisible(false); });
+        trap.Step(204, [&] { ui_.Check8.SetVisible(false); });
         return;
     }
-    trap.Step(198, [&] { Check8->setVisible(true); });
+    trap.Step(198, [&] { ui_.Check8.SetVisible(true); });
     bool minimized = false;
-    trap.Step(200, [&] { minimized = Check8->isChecked(); });
-    // The window is not shown yet: showing it takes the state (Form1::setVisible).
+    trap.Step(200, [&] { minimized = ui_.Check8.Value() == 1; });
+    // The window is not shown yet: showing it takes the state (Show).
     if (minimized) {
-        trap.Step(202, [&] { SetWindowStateKeepingHidden(*this, Qt::WindowMinimized); });
+        trap.Step(202, [&] { ui_.window.SetState(WindowState::Minimized); });
     }
 }
 

@@ -1,22 +1,28 @@
 #pragma once
 
-#include <QIcon>
 #include <functional>
 #include <string>
 
+#include "common/AppTitle.h"
 #include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "engine/DateTimeText.h"
 #include "engine/LogFile.h"
 #include "engine/PowerStatus.h"
+#include "settings/DefaultLogPath.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupRegistration.h"
 #include "tray/EventWait.h"
 #include "tray/TrayShell.h"
+#include "ui/Clipboard.h"
+#include "ui/Diagnostics.h"
 #include "ui/Launcher.h"
+#include "ui/Main.h"
 #include "ui/TickTimer.h"
 
 namespace tess {
+
+class Ghost;
 
 // Everything the main window uses from outside itself; all of it outlives the window.
 struct Form1Services {
@@ -28,19 +34,25 @@ struct Form1Services {
     SettingsStore& store;
     StartupRegistration& startup;
     Launcher& launcher;
+    Clipboard& clipboard;
+    Diagnostics& diagnostics;
     // Timer1, the one-second tick of automatic logging.
     TickTimer& timer1;
     // The notification area of cSysTray1.
     TrayShell& trayShell;
     EventWait& trayWait;
-    // A whole number from 1 to 100; empty: DrawHomePageNumber.
-    std::function<int()> drawHomePageNumber = {};
-    // Lets pending events run once; empty: QCoreApplication::processEvents.
-    std::function<void()> yield = {};
-    // Ends the process at once; empty: EndProcess (ui/ProcessEnd.h).
-    std::function<void()> endProcess = {};
-    // The window icon, taken from the support window; empty: none.
-    std::function<QIcon()> ghostIcon = {};
+    // The support window, which the load takes the window icon from.
+    Ghost& ghost;
+    // Lets the events pending at that moment run, once.
+    std::function<void()> yield;
+    // Ends the process at once: no further event handler of the program runs.
+    std::function<void()> endProcess;
+    // A whole number from 1 to 100.
+    std::function<int()> drawHomePageNumber = DrawHomePageNumber;
+    // The platform's default log path (from TEMP).
+    std::function<std::string()> defaultLogPath = [] {
+        return ComputeDefaultLogPath(kProductTitle);
+    };
     // Where the optional files are looked up; empty: the program folder.
     std::string programFolder = {};
 };

@@ -1,4 +1,3 @@
-#include <QCheckBox>
 #include <exception>
 
 #include "ui/Form1.h"
@@ -10,33 +9,36 @@ namespace tess {
 // box, the option under it and the stored setting go back to what they were:
 // the box never claims a start-up that will not happen.
 void Form1::Check4_Click() {
-    if (isLoading_ || revertingCheck4_) return;
-    if (!Check4->isChecked()) {
-        Check8->setChecked(false);  // raises Check8_Click, which stores "Off"
-        Check8->setVisible(false);
-        RunQuietly("Form1.Check4_Click", [&] { settings_.Save(keys::kWindowsStartup, kOff); });
-        RunQuietly("Form1.Check4_Click", [&] { s_.startup.RemoveFromStartup(); });
+    if (isLoading_) return;
+    Diagnostics& diagnostics = s_.diagnostics;
+    if (ui_.Check4.Value() != 1) {
+        SetCheck(ui_.Check8, 0, &Form1::Check8_Click);  // stores "Off"
+        ui_.Check8.SetVisible(false);
+        RunQuietly(diagnostics, "Form1.Check4_Click",
+                   [&] { settings_.Save(keys::kWindowsStartup, kOff); });
+        RunQuietly(diagnostics, "Form1.Check4_Click", [&] { s_.startup.RemoveFromStartup(); });
         return;
     }
-    const bool check8Shown = !Check8->isHidden();
+    const bool check8Shown = ui_.Check8.Visible();
     const std::string stored = settings_.Get(keys::kWindowsStartup, kOff);
-    Check8->setVisible(true);
-    RunQuietly("Form1.Check4_Click", [&] { settings_.Save(keys::kWindowsStartup, kOn); });
+    ui_.Check8.SetVisible(true);
+    RunQuietly(diagnostics, "Form1.Check4_Click",
+               [&] { settings_.Save(keys::kWindowsStartup, kOn); });
     try {
         s_.startup.AddToStartup();
     } catch (const std::exception& refused) {
         s_.dialogs.Message({refused.what(), "", MessageButtons::Ok, MessageIcon::Exclamation});
-        revertingCheck4_ = true;
-        Check4->setChecked(false);
-        revertingCheck4_ = false;
-        Check8->setVisible(check8Shown);
-        RunQuietly("Form1.Check4_Click", [&] { settings_.Save(keys::kWindowsStartup, stored); });
+        // Put back without raising the box's click handling again.
+        ui_.Check4.SetValue(0);
+        ui_.Check8.SetVisible(check8Shown);
+        RunQuietly(diagnostics, "Form1.Check4_Click",
+                   [&] { settings_.Save(keys::kWindowsStartup, stored); });
     }
 }
 
 void Form1::Check8_Click() {
-    RunQuietly("Form1.Check8_Click",
-               [&] { settings_.Save(keys::kMinimized, Check8->isChecked() ? kOn : kOff); });
+    RunQuietly(s_.diagnostics, "Form1.Check8_Click",
+               [&] { settings_.Save(keys::kMinimized, ui_.Check8.Value() == 1 ? kOn : kOff); });
 }
 
 }  // namespace tess

@@ -1,42 +1,20 @@
 #include "ui/Ghost.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QKeySequence>
-#include <QLabel>
-#include <QPixmap>
-#include <QPushButton>
-#include <QShortcut>
-#include <QUrl>
-#include <utility>
-
 #include "Vendor.h"
 #include "common/AppTitle.h"
 #include "common/Dialogs.h"
 #include "common/Error.h"
 #include "common/Files.h"
-#include "resources/Icons.h"
-#include "ui/CursorFile.h"
-#include "ui/DesignFont.h"
+#include "common/FolderListing.h"
 #include "ui/Launcher.h"
+#include "ui/Main.h"
+#include "ui/PointerSetting.h"
 #include "ui/QuietReport.h"
-#include "ui/Twips.h"
 
 namespace tess {
 
 namespace {
 
-constexpr int kClientWidth = 5655;
-constexpr int kClientHeight = 7965;
-constexpr int kImageLeft = 840;
-constexpr int kImageTop = 750;
-constexpr int kButtonLeft = 270;
-constexpr int kButtonWidth = 5115;
-constexpr int kButtonHeight = 405;
-constexpr int kFirstButtonTop = 2010;
-// The buttons' pitch, by which the others rise when the video button goes.
-constexpr int kButtonPitch = 540;
 constexpr int kNoVideoShortening = 510;
 constexpr int kNoPictureShortening = 3750;
 constexpr int kBelowPicture = 3770;
@@ -45,62 +23,13 @@ std::string VendorPage(const char* path) {
     return std::string("https://") + kVendorHost + path;
 }
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 }  // namespace
 
-Ghost::Ghost(const GhostServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      dialogs_(services.dialogs),
-      launcher_(services.launcher),
-      programFolder_(services.programFolder.empty() ? ProgramFolder() : services.programFolder),
-      pointer_(new PointerSetting(*this)) {
-    BuildLayout();
-}
-
-void Ghost::BuildLayout() {
-    setWindowTitle(QStringLiteral("Ghost"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setWindowIcon(icons::LoadIcon(icons::kApplication));
-    // Left open, the support window does not keep the program running.
-    setAttribute(Qt::WA_QuitOnClose, false);
-    SetHeightTwips(kClientHeight);
-
-    Image1 = new QLabel(this);
-    Image1->move(Twips(*this, kImageLeft), Twips(*this, kImageTop));
-    Image1->resize(0, 0);
-
-    const QString captions[] = {QStringLiteral("Watch Help/Demo Video For This Software"),
-                                QStringLiteral("Common Questions (FAQ)"),
-                                QStringLiteral("Email Team Quorvane"),
-                                QStringLiteral("Open ") + QString::fromUtf8(kVendorHost)};
-    QPushButton** controls[] = {&PushButton3, &PushButton4, &PushButton5, &PushButton6};
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        *controls[i] = new QPushButton(captions[i], this);
-        (*controls[i])->setFont(Arial(11.25, true));
-        buttons_[i] = {*controls[i], kFirstButtonTop + static_cast<int>(i) * kButtonPitch};
-    }
-    PlaceButtons();
-
-    // A target the desktop cannot open goes to the diagnostic output only.
-    const std::pair<QPushButton*, void (Ghost::*)()> clicks[] = {
-        {PushButton3, &Ghost::PushButton3_Click},
-        {PushButton4, &Ghost::PushButton4_Click},
-        {PushButton5, &Ghost::PushButton5_Click},
-        {PushButton6, &Ghost::PushButton6_Click}};
-    for (const auto& [button, handler] : clicks) {
-        connect(button, &QPushButton::clicked, this,
-                [this, handler = handler] { RunQuietly("Ghost", [&] { (this->*handler)(); }); });
-    }
-
-    pointer_->Watch(this, PointerSetting::kDefault);
-    pointer_->Watch(Image1, PointerSetting::kDefault);
-    for (const PlacedButton& placed : buttons_) {
-        pointer_->Watch(placed.button, PointerSetting::kCustom);
+Ghost::Ghost(const GhostControls& controls, const GhostServices& services)
+    : ui_(controls), s_(services), heightTwips_(ghost::kDesign.clientHeight) {
+    if (s_.programFolder.empty()) s_.programFolder = ProgramFolder();
+    for (const ControlDesign& control : ghost::kDesign.controls) {
+        topTwips_[control.id] = control.place.top;
     }
 }
 
@@ -108,145 +37,137 @@ void Ghost::Form_Load() {
     if (loaded_) return;
     loaded_ = true;
 
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-    setPalette(palette);
-    setAutoFillBackground(true);
-
-    setWindowTitle(QString::fromUtf8(kProductTitle));
+    PaintButtonFace(ui_.window, ghost::kDesign);
+    ui_.window.SetCaption(kProductTitle);
 
     const std::string hand = InProgram("HAND-M.CUR");
     if (FileExists(hand)) {
         // A hand pointer that cannot be read leaves the buttons without one.
-        RunQuietly("Ghost.Form_Load", [&] { pointer_->SetCustom(LoadCursorFile(FromUtf8(hand))); });
+        RunQuietly(s_.diagnostics, "Ghost.Form_Load", [&] {
+            if (!ui_.window.LoadMouseIcon(hand)) throw Error("Invalid picture");
+        });
     }
 
-    Image1->setFrameShape(QFrame::NoFrame);
+    ui_.Image1.RemoveBorder();
 
-    const std::string picturePath = InProgram("icon256.gif");
-    QPixmap picture;
     // A picture that cannot be read counts as no picture, and is named in the
     // diagnostic output.
+    const std::string picture = InProgram("icon256.gif");
     const auto loadPicture = [&] {
-        if (!picture.load(FromUtf8(picturePath))) throw Error("Invalid picture " + picturePath);
+        if (!ui_.Image1.LoadPicture(picture)) throw Error("Invalid picture " + picture);
     };
-    if (FileExists(picturePath) && RunQuietly("Ghost.Form_Load", loadPicture)) {
+    if (FileExists(picture) && RunQuietly(s_.diagnostics, "Ghost.Form_Load", loadPicture)) {
         if (!HasVideo()) HideVideoButton();
-        Image1->setPixmap(picture);
-        Image1->resize(picture.size());
-        MoveButtons({PushButton3, PushButton4, PushButton5, PushButton6}, kBelowPicture);
+        MoveButtons(
+            {ghost::PushButton3, ghost::PushButton4, ghost::PushButton5, ghost::PushButton6},
+            kBelowPicture);
     } else {
         SetHeightTwips(heightTwips_ - kNoPictureShortening);
         if (!HasVideo()) HideVideoButton();
     }
 }
 
-void Ghost::ShowSupport() {
+std::string Ghost::Icon() {
     Form_Load();
-    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    show();
-    raise();
-    activateWindow();
+    return ghost::kDesign.icon;
 }
 
-void Ghost::ShowOnHelpKey(QWidget& window) {
-    auto* key = new QShortcut(QKeySequence::HelpContents, &window);
-    connect(key, &QShortcut::activated, this, &Ghost::ShowSupport);
+void Ghost::ShowSupport() {
+    Form_Load();
+    ui_.window.SetState(WindowState::Normal);
+    ui_.window.Show();
+    ui_.window.Focus();
 }
 
 void Ghost::PushButton3_Click() {
-    const std::string name = FirstVideoName();
+    const std::string name = FirstOrdinaryFile(VideoFolder());
     // With no file left in it, the folder itself is what gets opened.
-    const std::string target = name.empty() ? VideoFolder() : InFolder(VideoFolder(), name);
-    launcher_.OpenUrl(
-        QUrl::fromLocalFile(FromUtf8(target)).toString(QUrl::FullyEncoded).toStdString());
+    Open(name.empty() ? VideoFolder() : InFolder(VideoFolder(), name));
 }
 
 void Ghost::PushButton4_Click() {
-    launcher_.OpenUrl(VendorPage("/question/"));
+    Open(VendorPage("/question/"));
 }
 
 void Ghost::PushButton5_Click() {
     const auto ask = [this](const std::string& text) {
-        return dialogs_.Message({text, "", MessageButtons::YesNo, MessageIcon::None});
+        return s_.dialogs.Message({text, "", MessageButtons::YesNo, MessageIcon::None});
     };
     if (ask("Most questions can be answered on the 'Common Questions (FAQ)' web site.\r\r"
             "Woud you like to open this site now?") == MessageAnswer::Yes) {
-        launcher_.OpenUrl(VendorPage("/question/"));
+        Open(VendorPage("/question/"));
         return;
     }
     if (ask("As long as your issue hasn't been addressed on the 'Common Questions (FAQ)' web "
             "site, you can contact Team Quorvane directly using the online contact form.\r\r"
             "Would you like to open the contact form now?") == MessageAnswer::Yes) {
-        launcher_.OpenUrl(VendorPage("/contact/"));
+        Open(VendorPage("/contact/"));
     }
 }
 
 void Ghost::PushButton6_Click() {
-    launcher_.OpenUrl(VendorPage("/"));
+    Open(VendorPage("/"));
 }
 
-int Ghost::TopTwips(const QPushButton* button) const {
-    for (const PlacedButton& placed : buttons_) {
-        if (placed.button == button) return placed.topTwips;
-    }
-    return 0;
+// A target the desktop cannot open goes to the diagnostic output only.
+void Ghost::Open(const std::string& target) {
+    RunQuietly(s_.diagnostics, "Ghost", [&] { s_.launcher.OpenUrl(target); });
 }
 
-void Ghost::closeEvent(QCloseEvent* event) {
-    // The program's own closes go through; the user's leave the window minimised.
-    if (!event->spontaneous()) {
-        QWidget::closeEvent(event);
-        return;
-    }
-    event->ignore();
-    hide();
-    showMinimized();
+// The hand over the buttons, the arrow over the background and the picture.
+void Ghost::MouseMove(ControlId control) {
+    Hover(ui_.window, control == kWindowItself || control == ghost::Image1
+                          ? PointerSetting::kDefault
+                          : PointerSetting::kCustom);
+}
+
+bool Ghost::Form_QueryUnload(UnloadMode mode) {
+    if (mode == UnloadMode::Program) return false;
+    ui_.window.Hide();
+    ui_.window.SetState(WindowState::Minimized);
+    ui_.window.Show();
+    return true;
+}
+
+int Ghost::TopTwips(ControlId button) const {
+    return topTwips_.at(static_cast<std::size_t>(button));
 }
 
 std::string Ghost::InProgram(const std::string& name) const {
-    return InFolder(programFolder_, name);
+    return InFolder(s_.programFolder, name);
 }
 
 std::string Ghost::VideoFolder() const {
     return InProgram("Video");
 }
 
-// The first ordinary file of the folder Video (not hidden, not a system file,
-// not a folder) in the order the file system lists them; "" when there is none.
-std::string Ghost::FirstVideoName() const {
-    const QStringList names = QDir(FromUtf8(VideoFolder())).entryList(QDir::Files, QDir::Unsorted);
-    return names.isEmpty() ? std::string() : names.first().toStdString();
-}
-
+// The first ordinary file of the folder Video, in the order the file system
+// lists them, as a file of that folder.
 bool Ghost::HasVideo() const {
-    const std::string name = FirstVideoName();
+    const std::string name = FirstOrdinaryFile(VideoFolder());
     return !name.empty() && FileExists(InFolder(VideoFolder(), name));
 }
 
 void Ghost::HideVideoButton() {
-    PushButton3->hide();
-    MoveButtons({PushButton4, PushButton5, PushButton6}, -kButtonPitch);
+    ui_.PushButton3.SetVisible(false);
+    MoveButtons({ghost::PushButton4, ghost::PushButton5, ghost::PushButton6}, -ghost::kButtonPitch);
     SetHeightTwips(heightTwips_ - kNoVideoShortening);
 }
 
-void Ghost::MoveButtons(const QList<QPushButton*>& buttons, int twips) {
-    for (PlacedButton& placed : buttons_) {
-        if (buttons.contains(placed.button)) placed.topTwips += twips;
-    }
-    PlaceButtons();
-}
-
-void Ghost::PlaceButtons() {
-    for (const PlacedButton& placed : buttons_) {
-        placed.button->setGeometry(Twips(*this, kButtonLeft), Twips(*this, placed.topTwips),
-                                   Twips(*this, kButtonWidth), Twips(*this, kButtonHeight));
+void Ghost::MoveButtons(std::initializer_list<ControlId> buttons, int twips) {
+    Button* const controls[] = {&ui_.PushButton3, &ui_.PushButton4, &ui_.PushButton5,
+                                &ui_.PushButton6};
+    for (const ControlId id : buttons) {
+        topTwips_[id] += twips;
+        TwipsRect place = ghost::kDesign.controls[id].place;
+        place.top = topTwips_[id];
+        controls[id - ghost::PushButton3]->Move(place);
     }
 }
 
 void Ghost::SetHeightTwips(int twips) {
     heightTwips_ = twips;
-    setFixedSize(Twips(*this, kClientWidth), Twips(*this, heightTwips_));
+    ui_.window.Resize(ghost::kDesign.clientWidth, heightTwips_);
 }
 
 }  // namespace tess

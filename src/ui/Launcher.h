@@ -9,7 +9,8 @@ namespace tess {
 class Launcher {
 public:
     virtual ~Launcher() = default;
-    // Opens the address in the user's browser. Throws tess::Error when nothing could be started.
+    // Opens the address in the user's browser, or a file (a full path) with the
+    // desktop's handler of its type. Throws tess::Error when nothing could be started.
     virtual void OpenUrl(const std::string& url) = 0;
     // Opens the file in the user's text editor. Throws tess::Error when nothing could be started.
     virtual void OpenInTextEditor(const std::string& path) = 0;

@@ -1,52 +1,34 @@
 #include "ui/Main.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
-#include <QTime>
-#include <QWidget>
+#include <chrono>
+#include <filesystem>
 #include <random>
+#include <system_error>
 
 #include "Vendor.h"
-#include "common/Error.h"
+#include "common/Files.h"
 #include "ui/Launcher.h"
+#include "ui/Window.h"
 
 namespace tess {
 
 namespace {
-
 constexpr int kHomePageNumber = 7;
-
-bool TakesButtonFace(const QWidget* control) {
-    return qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control) ||
-           qobject_cast<const QGroupBox*>(control) || qobject_cast<const QLabel*>(control);
-}
-
-void SetBackground(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-}
-
 }  // namespace
 
-void ApplySkin(QWidget& window, const QList<QWidget*>& controls, const std::string& programFolder) {
-    const QString path = QString::fromStdString(programFolder) + QStringLiteral("/x/o.cjs");
-    if (!QFileInfo(path).isFile()) return;
-
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    SetBackground(window, buttonFace);
-    for (QWidget* control : controls) {
-        if (TakesButtonFace(control)) SetBackground(*control, buttonFace);
+void PaintButtonFace(Window& window, const WindowDesign& design) {
+    window.SetButtonFace(kWindowItself);
+    for (const ControlDesign& control : design.controls) {
+        if (TakesButtonFace(control.kind)) window.SetButtonFace(control.id);
     }
+}
 
-    QFile skin(path);
-    if (!skin.open(QIODevice::ReadOnly)) throw Error(skin.errorString().toStdString());
-    window.setStyleSheet(QString::fromUtf8(skin.readAll()));
+void ApplySkin(Window& window, const WindowDesign& design, const std::string& programFolder) {
+    const std::string path = InFolder(InFolder(programFolder, "x"), "o.cjs");
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(Utf8Path(path), error)) return;
+    PaintButtonFace(window, design);
+    window.LoadSkin(path);
 }
 
 void OpenHomePageAtRandom(Launcher& launcher, const std::function<int()>& draw) {
@@ -55,7 +37,10 @@ void OpenHomePageAtRandom(Launcher& launcher, const std::function<int()>& draw) 
 }
 
 int DrawHomePageNumber() {
-    std::mt19937 generator(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay()));
+    using namespace std::chrono;
+    const auto sinceMidnight = system_clock::now().time_since_epoch() % days(1);
+    std::mt19937 generator(
+        static_cast<unsigned>(duration_cast<milliseconds>(sinceMidnight).count()));
     return std::uniform_int_distribution<int>(1, 100)(generator);
 }
 

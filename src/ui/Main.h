@@ -1,21 +1,23 @@
 #pragma once
 
-#include <QList>
 #include <functional>
 #include <string>
 
-class QWidget;
+#include "ui/Design.h"
 
 namespace tess {
 
 class Launcher;
+class Window;
 
-// The skin: "x/o.cjs" in `programFolder`, a Qt style sheet. When the file is
-// there, the window and those of its `controls` that are check boxes, option
-// buttons, frames or labels take the button-face colour, then the style sheet
-// is applied to the window. Without the file nothing changes. Throws
-// tess::Error when the file is there but cannot be read.
-void ApplySkin(QWidget& window, const QList<QWidget*>& controls, const std::string& programFolder);
+// The window and those of its controls that are check boxes, option buttons,
+// frames or labels take the button-face colour.
+void PaintButtonFace(Window& window, const WindowDesign& design);
+
+// The skin "x\o.cjs" in `programFolder`. When it is a file, the window takes the
+// button-face colour (PaintButtonFace) and then the skin; without the file
+// nothing changes. Throws tess::Error when the file is there but cannot be read.
+void ApplySkin(Window& window, const WindowDesign& design, const std::string& programFolder);
 
 // Opens the vendor's home page when `draw` (a whole number from 1 to 100)
 // comes out as 7: on one start in a hundred.

@@ -1,18 +1,20 @@
 #include "ui/QuietReport.h"
 
-#include <QtGlobal>
 #include <exception>
+#include <string>
+
+#include "ui/Diagnostics.h"
 
 namespace tess {
 
-bool RunQuietly(const char* where, const std::function<void()>& work) {
+bool RunQuietly(Diagnostics& diagnostics, const char* where, const std::function<void()>& work) {
     try {
         work();
         return true;
     } catch (const std::exception& e) {
-        qWarning("%s: %s", where, e.what());
+        diagnostics.Warn(std::string(where) + ": " + e.what());
     } catch (...) {
-        qWarning("%s: unknown error", where);
+        diagnostics.Warn(std::string(where) + ": unknown error");
     }
     return false;
 }

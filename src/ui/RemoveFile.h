@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QString>
 #include <functional>
+#include <string>
 
 namespace tess {
 
 // Deletes the one file named by `path` (never a pattern, never a folder): first
 // lets pending events run once through `yield`, then tries a plain delete and,
 // when that fails, a forced one. Reports nothing and never throws.
-void RemoveFile(const QString& path, const std::function<void()>& yield);
+void RemoveFile(const std::string& path, const std::function<void()>& yield);
 
 // Deletes the file even when it is read-only. Reports nothing and never throws.
-void ForceDeleteFile(const QString& path);
+void ForceDeleteFile(const std::string& path);
 
 }  // namespace tess

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QByteArray>
-#include <QCoreApplication>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
@@ -10,99 +9,61 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "FakeControls.h"
+#include "FakeServices.h"
 #include "FakeSettingsStore.h"
 #include "RecordingDialogs.h"
 #include "TempDir.h"
-#include "common/Error.h"
+#include "common/Files.h"
 #include "engine/LogFile.h"
 #include "settings/Settings.h"
 #include "tray/FakeEventWait.h"
 #include "tray/RecordingTrayShell.h"
 #include "ui/Form1.h"
-#include "ui/Launcher.h"
-#include "ui/TickTimer.h"
+#include "ui/Form1Design.h"
+#include "ui/Ghost.h"
+#include "ui/GhostDesign.h"
 
 namespace tess::test {
 
-// A battery source that tests set, and that can act while it is read.
-class FakePowerSource : public PowerSource {
+// The main window's services over fakes, in a temporary folder that also
+// serves as the program folder; the default log goes into it too.
+class Form1Fakes {
 public:
-    void GetSystemPowerStatus(PowerStatus& out) override {
-        ++samples;
-        if (onSample) onSample();
-        out = status;
-    }
-    PowerStatus status{1, 0, 100, 0, kUnknownLifeTime, kUnknownLifeTime};
-    int samples = 0;
-    std::function<void()> onSample;
-};
+    Form1Fakes() { std::filesystem::create_directories(programFolder); }
 
-class RecordingLauncher : public Launcher {
-public:
-    void OpenUrl(const std::string& url) override {
-        if (fail) throw Error("Cannot start xdg-open");
-        urls.push_back(url);
+    Form1Services Services(Ghost& ghost) {
+        return {.dialogs = dialogs,
+                .clock = clock,
+                .format = format,
+                .power = power,
+                .writer = writer,
+                .store = store,
+                .startup = startup,
+                .launcher = launcher,
+                .clipboard = clipboard,
+                .diagnostics = diagnostics,
+                .timer1 = timer1,
+                .trayShell = trayShell,
+                .trayWait = trayWait,
+                .ghost = ghost,
+                .yield =
+                    [this] {
+                        ++yields;
+                        if (const auto it = duringYield.find(yields); it != duringYield.end()) {
+                            it->second();
+                        }
+                    },
+                .endProcess =
+                    [this] {
+                        ++processEnds;
+                        if (onEndProcess) onEndProcess();
+                    },
+                .drawHomePageNumber = [this] { return homePageDraw; },
+                .defaultLogPath = [this] { return defaultLog; },
+                .programFolder = programFolder};
     }
-    void OpenInTextEditor(const std::string& path) override {
-        if (fail) throw Error("Cannot start xdg-open");
-        edited.push_back(path);
-    }
-    std::vector<std::string> urls;
-    std::vector<std::string> edited;
-    bool fail = false;
-};
-
-// A timer whose ticks the test delivers.
-class ManualTickTimer : public TickTimer {
-public:
-    int Interval() const override { return interval; }
-    void SetInterval(int milliseconds) override { interval = milliseconds; }
-    bool Enabled() const override { return enabled; }
-    void SetEnabled(bool value) override { enabled = value; }
-    void OnTick(std::function<void()> h) override { handler = std::move(h); }
-
-    bool Running() const { return enabled && interval != 0; }
-    // One period passes: a tick arrives when the timer runs.
-    void Elapse() {
-        if (Running() && handler) handler();
-    }
-
-    int interval = 0;
-    bool enabled = true;
-    std::function<void()> handler;
-};
-
-class FakeStartupRegistration : public StartupRegistration {
-public:
-    void AddToStartup() override {
-        ++adds;
-        if (refusal) throw Error(*refusal);
-    }
-    void RemoveFromStartup() override { ++removes; }
-    int adds = 0;
-    int removes = 0;
-    std::optional<std::string> refusal;
-};
-
-// The main window over fakes, in a temporary folder that is also its program folder.
-class Form1Harness {
-public:
-    // TEMP names the test's folder, where the default log goes, while the harness lives.
-    Form1Harness() : savedTemp_(qgetenv("TEMP")), hadTemp_(qEnvironmentVariableIsSet("TEMP")) {
-        qputenv("TEMP", QByteArray::fromStdString(temp.path().string()));
-        programFolder = temp.File("program");
-        std::filesystem::create_directories(programFolder);
-    }
-    ~Form1Harness() {
-        form.reset();
-        if (hadTemp_) {
-            qputenv("TEMP", savedTemp_);
-        } else {
-            qunsetenv("TEMP");
-        }
-    }
-    Form1Harness(const Form1Harness&) = delete;
-    Form1Harness& operator=(const Form1Harness&) = delete;
+    GhostServices ForGhost() { return {dialogs, launcher, diagnostics, programFolder}; }
 
     // Stores a setting as an earlier run would have.
     void Store(const char* key, const std::string& value) {
@@ -114,49 +75,9 @@ public:
         return it->second;
     }
 
-    Form1& Create() {
-        form = std::make_unique<Form1>(Form1Services{
-            .dialogs = dialogs,
-            .clock = clock,
-            .format = format,
-            .power = power,
-            .writer = writer,
-            .store = store,
-            .startup = startup,
-            .launcher = launcher,
-            .timer1 = timer1,
-            .trayShell = trayShell,
-            .trayWait = trayWait,
-            .drawHomePageNumber = [this] { return homePageDraw; },
-            .yield =
-                [this] {
-                    ++yields;
-                    if (const auto it = duringYield.find(yields); it != duringYield.end()) {
-                        it->second();
-                    }
-                },
-            .endProcess =
-                [this] {
-                    ++processEnds;
-                    if (onEndProcess) onEndProcess();
-                },
-            .ghostIcon = ghostIcon,
-            .programFolder = programFolder});
-        return *form;
-    }
-
-    // Creates the window and runs its load; the store's writes start afresh.
-    Form1& Load() {
-        Create();
-        form->Form_Load();
-        return *form;
-    }
-
-    std::string LogText() const { return ReadAll(LogPath()); }
-    std::string LogPath() const { return form->LogPath(); }
-
     TempDir temp;
-    std::string programFolder;
+    std::string programFolder = temp.File("program");
+    std::string defaultLog = temp.File("Tessaline.txt");
     RecordingDialogs dialogs;
     FakeClock clock;
     UsDateTimeFormat format;
@@ -165,22 +86,79 @@ public:
     FakeSettingsStore store;
     FakeStartupRegistration startup;
     RecordingLauncher launcher;
+    RecordingClipboard clipboard;
+    RecordingDiagnostics diagnostics;
     ManualTickTimer timer1;
     RecordingTrayShell trayShell;
     FakeEventWait trayWait;
     int homePageDraw = 1;
-    std::function<QIcon()> ghostIcon;
     // Yields counted from 1; an action runs during the yield of its number.
     int yields = 0;
     std::map<int, std::function<void()>> duringYield;
     // The ends of the process the window asked for, and what runs at each.
     int processEnds = 0;
     std::function<void()> onEndProcess;
-    std::unique_ptr<Form1> form;
+};
 
-private:
-    QByteArray savedTemp_;
-    bool hadTemp_;
+// The support window's controls as designed.
+struct FakeGhostControls {
+    GhostControls Refs() {
+        return {window, Image1, PushButton3, PushButton4, PushButton5, PushButton6};
+    }
+    static const char* Caption(ControlId id) { return ghost::kDesign.controls[id].caption; }
+    FakeWindow window{ghost::kDesign};
+    FakePictureBox Image1;
+    FakeButton PushButton3{Caption(ghost::PushButton3)};
+    FakeButton PushButton4{Caption(ghost::PushButton4)};
+    FakeButton PushButton5{Caption(ghost::PushButton5)};
+    FakeButton PushButton6{Caption(ghost::PushButton6)};
+};
+
+// The main window's controls as designed.
+struct FakeForm1Controls {
+    Form1Controls Refs() {
+        return {window,      Frame1, ProgressBar1, ListView1, Text1,
+                PushButton5, Check4, Check8,       ListView2};
+    }
+    static const char* Caption(ControlId id) { return form1::kDesign.controls[id].caption; }
+    FakeWindow window{form1::kDesign};
+    FakeCaption Frame1{Caption(form1::Frame1)};
+    FakeProgressBar ProgressBar1;
+    FakeLogList ListView1;
+    FakeTextBox Text1;
+    FakeButton PushButton5{Caption(form1::PushButton5)};
+    FakeCheckBox Check4;
+    FakeCheckBox Check8;
+    FakeIntervalList ListView2;
+};
+
+// The main window's behaviour over fake controls and fake services, with a
+// support window of its own.
+class Form1Harness : public Form1Fakes {
+public:
+    Form1& Create() {
+        form = std::make_unique<Form1>(ui.Refs(), Services(ghost));
+        return *form;
+    }
+    // Creates the window and runs its load.
+    Form1& Load() {
+        Create();
+        form->Form_Load();
+        return *form;
+    }
+
+    std::string LogText() const { return ReadAll(form->LogPath()); }
+    std::vector<std::string>& Entries() { return ui.ListView1.lines; }
+    // The user types a new path: the box changes, then its change handler runs.
+    void TypePath(const std::string& path) {
+        ui.Text1.text = path;
+        form->Text1_Change();
+    }
+
+    FakeGhostControls ghostUi;
+    Ghost ghost{ghostUi.Refs(), ForGhost()};
+    FakeForm1Controls ui;
+    std::unique_ptr<Form1> form;
 };
 
 // The "at line" numbers of the error reports shown so far.

@@ -1,132 +1,74 @@
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "Form1Harness.h"
-#include "TestPictures.h"
-#include "ui/IntervalList.h"
-#include "ui/LogList.h"
+#include "ui/Form1Design.h"
+#include "ui/PointerSetting.h"
 
-using namespace tess;
-using namespace tess::test;
-
+namespace tess::test {
 namespace {
 
-// A pointer move with no button held, delivered as the window system would:
-// to the widget under the pointer, and on to its parents if it does not want it.
-void MoveOver(QWidget* widget) {
-    const QPointF at(widget->width() / 2.0, widget->height() - 2.0);
-    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
+constexpr int kDefault = PointerSetting::kDefault;
+constexpr int kBusy = PointerSetting::kBusy;
+constexpr int kHand = PointerSetting::kCustom;
 
-// The widget a pointer over the named control lands on.
-QWidget* Target(Form1& form, const QString& name) {
-    if (name == "Form1") return &form;
-    if (name == "ListView2") return form.ListView2->viewport();
-    if (name == "ListView1") {
-        auto* view = form.ListView1->findChild<QAbstractItemView*>();
-        return view ? view->viewport() : form.ListView1;
-    }
-    return form.findChild<QWidget*>(name);
-}
-
-void NameControls(Form1& form) {
-    const std::pair<QWidget*, const char*> named[] = {{form.PushButton1, "PushButton1"},
-                                                      {form.PushButton2, "PushButton2"},
-                                                      {form.PushButton3, "PushButton3"},
-                                                      {form.PushButton4, "PushButton4"},
-                                                      {form.PushButton5, "PushButton5"},
-                                                      {form.PushButton6, "PushButton6"},
-                                                      {form.PushButton7, "PushButton7"},
-                                                      {form.Frame1, "Frame1"},
-                                                      {form.Frame2, "Frame2"},
-                                                      {form.Frame3, "Frame3"},
-                                                      {form.Text1, "Text1"},
-                                                      {form.Check4, "Check4"},
-                                                      {form.Check8, "Check8"},
-                                                      {form.ProgressBar1, "ProgressBar1"}};
-    for (const auto& [widget, name] : named) widget->setObjectName(QString::fromUtf8(name));
-}
-
-}  // namespace
-
-class Form1HoverTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void hoverRule_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("before");
-        QTest::addColumn<int>("after");
-        const int buttons[] = {1, 2, 3, 4, 5, 6, 7};
-        for (int n : buttons) {
-            const QString name = QStringLiteral("PushButton%1").arg(n);
-            QTest::addRow("%s from default", qPrintable(name)) << name << 0 << 99;
-            QTest::addRow("%s while busy", qPrintable(name)) << name << 11 << 11;
-        }
-        for (const char* name : {"Form1", "Frame1", "Frame2", "Frame3", "ListView1", "ListView2"}) {
-            QTest::addRow("%s from hand", name) << name << 99 << 0;
-            QTest::addRow("%s while busy", name) << name << 11 << 11;
-        }
-        for (const char* name : {"Text1", "Check4", "Check8", "ProgressBar1"}) {
-            QTest::addRow("%s keeps the hand", name) << name << 99 << 99;
-            QTest::addRow("%s keeps the arrow", name) << name << 0 << 0;
-        }
-    }
-    void hoverRule() {
-        QFETCH(QString, control);
-        QFETCH(int, before);
-        QFETCH(int, after);
-        Form1Harness h;
-        h.Store(keys::kWindowsStartup, "On");
-        Form1& form = h.Load();
-        NameControls(form);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.SetMousePointer(before);
-        QWidget* target = Target(form, control);
-        QVERIFY(target);
-        MoveOver(target);
-        QCOMPARE(form.MousePointer(), after);
-    }
-
-    void handShowsOnlyWithTheCursorFile() {
-        Form1Harness h;
-        WriteAll(h.programFolder + "/HAND-M.CUR", test::CursorFileData(32, 0, 0).toStdString());
-        Form1& form = h.Load();
-        MoveOver(form.PushButton5);
-        QCOMPARE(form.MousePointer(), PointerSetting::kCustom);
-        QCOMPARE(form.cursor().shape(), Qt::BitmapCursor);
-        MoveOver(&form);
-        QCOMPARE(form.MousePointer(), PointerSetting::kDefault);
-        QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void withoutTheCursorFileTheSettingChangesButNoHandShows() {
-        Form1Harness h;
-        Form1& form = h.Load();
-        MoveOver(form.PushButton5);
-        QCOMPARE(form.MousePointer(), PointerSetting::kCustom);
-        QCOMPARE(form.cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void busyPointerShowsTheHourglass() {
-        Form1Harness h;
-        Form1& form = h.Load();
-        form.SetMousePointer(PointerSetting::kBusy);
-        QCOMPARE(form.cursor().shape(), Qt::WaitCursor);
-        MoveOver(form.PushButton6);
-        QCOMPARE(form.cursor().shape(), Qt::WaitCursor);
-    }
+struct HoverCase {
+    const char* name;
+    ControlId control;
+    int before;
+    int after;
 };
 
-QTEST_MAIN(Form1HoverTest)
-#include "Form1HoverTest.moc"
+class HoverRuleTest : public ::testing::TestWithParam<HoverCase>, protected Form1Harness {};
+
+TEST_P(HoverRuleTest, SetsTheControlsSettingUnlessBusy) {
+    const HoverCase& c = GetParam();
+    Load();
+    ui.window.pointer = c.before;
+    ui.window.pointerWrites = 0;
+    form->MouseMove(c.control);
+    EXPECT_EQ(ui.window.pointer, c.after);
+    // One write at most, and none when nothing changes.
+    EXPECT_EQ(ui.window.pointerWrites, c.before == c.after ? 0 : 1);
+}
+
+std::vector<HoverCase> HoverCases() {
+    using namespace form1;
+    std::vector<HoverCase> cases;
+    const std::pair<const char*, ControlId> buttons[] = {
+        {"PushButton1", PushButton1}, {"PushButton2", PushButton2}, {"PushButton3", PushButton3},
+        {"PushButton4", PushButton4}, {"PushButton5", PushButton5}, {"PushButton6", PushButton6},
+        {"PushButton7", PushButton7}};
+    for (const auto& [name, id] : buttons) {
+        cases.push_back({name, id, kDefault, kHand});
+        cases.push_back({name, id, kBusy, kBusy});
+        cases.push_back({name, id, kHand, kHand});
+    }
+    const std::pair<const char*, ControlId> areas[] = {
+        {"Form1", kWindowItself}, {"Frame1", Frame1},       {"Frame2", Frame2},
+        {"Frame3", Frame3},       {"ListView1", ListView1}, {"ListView2", ListView2}};
+    for (const auto& [name, id] : areas) {
+        cases.push_back({name, id, kHand, kDefault});
+        cases.push_back({name, id, kBusy, kBusy});
+    }
+    const std::pair<const char*, ControlId> quiet[] = {
+        {"Text1", Text1}, {"Check4", Check4}, {"Check8", Check8}, {"ProgressBar1", ProgressBar1}};
+    for (const auto& [name, id] : quiet) {
+        cases.push_back({name, id, kHand, kHand});
+        cases.push_back({name, id, kDefault, kDefault});
+    }
+    return cases;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<HoverCase>& info) {
+    const char* from[] = {"FromDefault", "WhileBusy", "FromHand"};
+    const int index = info.param.before == kDefault ? 0 : info.param.before == kBusy ? 1 : 2;
+    return std::string(info.param.name) + from[index];
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1Hover, HoverRuleTest, ::testing::ValuesIn(HoverCases()), CaseName);
+
+}  // namespace
+}  // namespace tess::test

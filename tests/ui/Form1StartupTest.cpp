@@ -1,111 +1,120 @@
-#include <QCheckBox>
-#include <QTest>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "Form1Harness.h"
 
-using namespace tess;
-using namespace tess::test;
-
+namespace tess::test {
 namespace {
+
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
-Form1& LoadWith(Form1Harness& h, const char* windowsStartup, const char* minimized) {
-    h.Store(keys::kWindowsStartup, windowsStartup);
-    h.Store(keys::kMinimized, minimized);
-    Form1& form = h.Load();
-    h.store.writes.clear();
-    return form;
-}
-}  // namespace
-
-class Form1StartupTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void checkingRegistersAndOffersTheTrayOption() {
-        Form1Harness h;
-        Form1& form = LoadWith(h, "Off", "Off");
-        form.Check4->click();
-        QVERIFY(form.Check4->isChecked());
-        QVERIFY(!form.Check8->isHidden());
-        QVERIFY(!form.Check8->isChecked());
-        QCOMPARE(h.store.writes, (Writes{{"Windows Startup", "On"}}));
-        QCOMPARE(h.startup.adds, 1);
-        QCOMPARE(h.startup.removes, 0);
-        QVERIFY(h.dialogs.messages.empty());
+class StartupTest : public ::testing::Test, protected Form1Harness {
+protected:
+    Form1& LoadWith(const std::string& windowsStartup, const std::string& minimized) {
+        Store(keys::kWindowsStartup, windowsStartup);
+        Store(keys::kMinimized, minimized);
+        Form1& loaded = Load();
+        store.writes.clear();
+        return loaded;
     }
-
-    void clearingUnregistersAndTurnsTheTrayOptionOff() {
-        Form1Harness h;
-        Form1& form = LoadWith(h, "On", "On");
-        form.Check4->click();
-        QVERIFY(!form.Check4->isChecked());
-        QVERIFY(!form.Check8->isChecked());
-        QVERIFY(form.Check8->isHidden());
-        QCOMPARE(h.store.writes, (Writes{{"Minimized", "Off"}, {"Windows Startup", "Off"}}));
-        QCOMPARE(h.startup.removes, 1);
-        QCOMPARE(h.startup.adds, 0);
+    // The user clicks the box: its value turns, then its click handler runs.
+    void ClickCheck4() {
+        ui.Check4.value = 1 - ui.Check4.value;
+        form->Check4_Click();
     }
-
-    void checkingAgainLeavesTheTrayOptionClear() {
-        Form1Harness h;
-        Form1& form = LoadWith(h, "On", "On");
-        form.Check4->click();
-        form.Check4->click();
-        QVERIFY(!form.Check8->isChecked());
-        QVERIFY(!form.Check8->isHidden());
-        QCOMPARE(h.startup.adds, 1);
-        QCOMPARE(h.Stored(keys::kMinimized), std::optional<std::string>("Off"));
-    }
-
-    void refusedRegistrationIsReportedAndUndone_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("check8Checked");
-        QTest::newRow("stored Off") << "Off" << false;
-        QTest::newRow("stored lower-case on, tray option set") << "on" << true;
-    }
-    void refusedRegistrationIsReportedAndUndone() {
-        QFETCH(QString, stored);
-        QFETCH(bool, check8Checked);
-        Form1Harness h;
-        Form1& form = LoadWith(h, qPrintable(stored), check8Checked ? "On" : "Off");
-        const std::string reason =
-            "Cannot write /etc/xdg/autostart/tessaline.desktop: Permission denied";
-        h.startup.refusal = reason;
-        form.Check4->click();
-        QCOMPARE(h.dialogs.messages.size(), std::size_t{1});
-        QCOMPARE(h.dialogs.messages[0].text, reason);
-        QCOMPARE(h.dialogs.messages[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(h.dialogs.messages[0].title, std::string());
-        QVERIFY(!form.Check4->isChecked());
-        QVERIFY(form.Check8->isHidden());
-        QCOMPARE(form.Check8->isChecked(), check8Checked);
-        QCOMPARE(h.Stored(keys::kWindowsStartup), std::optional<std::string>(stored.toStdString()));
-        QCOMPARE(h.startup.adds, 1);
-        QCOMPARE(h.startup.removes, 0);
-        QCOMPARE(h.Stored(keys::kMinimized),
-                 std::optional<std::string>(check8Checked ? "On" : "Off"));
-    }
-
-    void trayOptionIsStored() {
-        Form1Harness h;
-        Form1& form = LoadWith(h, "On", "Off");
-        form.Check8->click();
-        form.Check8->click();
-        QCOMPARE(h.store.writes, (Writes{{"Minimized", "On"}, {"Minimized", "Off"}}));
-        QCOMPARE(h.startup.adds + h.startup.removes, 0);
-    }
-
-    void failingWritesKeepTheProgramGoing() {
-        Form1Harness h;
-        Form1& form = LoadWith(h, "Off", "Off");
-        h.store.failWrites = true;
-        form.Check4->click();
-        QVERIFY(form.Check4->isChecked());
-        QCOMPARE(h.startup.adds, 1);
-        QVERIFY(h.dialogs.messages.empty());
+    void ClickCheck8() {
+        ui.Check8.value = 1 - ui.Check8.value;
+        form->Check8_Click();
     }
 };
 
-QTEST_MAIN(Form1StartupTest)
-#include "Form1StartupTest.moc"
+TEST_F(StartupTest, CheckingRegistersAndOffersTheTrayOption) {
+    LoadWith("Off", "Off");
+    ClickCheck4();
+    EXPECT_EQ(ui.Check4.value, 1);
+    EXPECT_TRUE(ui.Check8.visible);
+    EXPECT_EQ(ui.Check8.value, 0);
+    EXPECT_EQ(store.writes, (Writes{{"Windows Startup", "On"}}));
+    EXPECT_EQ(startup.adds, 1);
+    EXPECT_EQ(startup.removes, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StartupTest, ClearingUnregistersAndTurnsTheTrayOptionOff) {
+    LoadWith("On", "On");
+    ClickCheck4();
+    EXPECT_EQ(ui.Check4.value, 0);
+    EXPECT_EQ(ui.Check8.value, 0);
+    EXPECT_FALSE(ui.Check8.visible);
+    EXPECT_EQ(store.writes, (Writes{{"Minimized", "Off"}, {"Windows Startup", "Off"}}));
+    EXPECT_EQ(startup.removes, 1);
+    EXPECT_EQ(startup.adds, 0);
+}
+
+TEST_F(StartupTest, CheckingAgainLeavesTheTrayOptionClear) {
+    LoadWith("On", "On");
+    ClickCheck4();
+    ClickCheck4();
+    EXPECT_EQ(ui.Check8.value, 0);
+    EXPECT_TRUE(ui.Check8.visible);
+    EXPECT_EQ(startup.adds, 1);
+    EXPECT_EQ(Stored(keys::kMinimized), "Off");
+}
+
+struct RefusalCase {
+    const char* name;
+    const char* stored;
+    int check8;
+};
+
+class RefusedRegistrationTest : public StartupTest,
+                                public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(RefusedRegistrationTest, IsReportedAndUndone) {
+    const RefusalCase& c = GetParam();
+    LoadWith(c.stored, c.check8 == 1 ? "On" : "Off");
+    const std::string reason =
+        "Cannot write /etc/xdg/autostart/tessaline.desktop: Permission denied";
+    startup.refusal = reason;
+    ClickCheck4();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, reason);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.messages[0].title, "");
+    EXPECT_EQ(ui.Check4.value, 0);
+    EXPECT_FALSE(ui.Check8.visible);
+    EXPECT_EQ(ui.Check8.value, c.check8);
+    EXPECT_EQ(Stored(keys::kWindowsStartup), std::optional<std::string>(c.stored));
+    EXPECT_EQ(startup.adds, 1);
+    EXPECT_EQ(startup.removes, 0);
+    EXPECT_EQ(Stored(keys::kMinimized), c.check8 == 1 ? "On" : "Off");
+}
+
+INSTANTIATE_TEST_SUITE_P(Startup, RefusedRegistrationTest,
+                         ::testing::Values(RefusalCase{"StoredOff", "Off", 0},
+                                           RefusalCase{"StoredLowerCaseOnWithTheTrayOption", "on",
+                                                       1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartupTest, TrayOptionIsStored) {
+    LoadWith("On", "Off");
+    ClickCheck8();
+    ClickCheck8();
+    EXPECT_EQ(store.writes, (Writes{{"Minimized", "On"}, {"Minimized", "Off"}}));
+    EXPECT_EQ(startup.adds + startup.removes, 0);
+}
+
+TEST_F(StartupTest, FailingWritesKeepTheProgramGoing) {
+    LoadWith("Off", "Off");
+    store.failWrites = true;
+    ClickCheck4();
+    EXPECT_EQ(ui.Check4.value, 1);
+    EXPECT_EQ(startup.adds, 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(diagnostics.lines, std::vector<std::string>{"Form1.Check4_Click: Permission denied"});
+}
+
+}  // namespace
+}  // namespace tess::test

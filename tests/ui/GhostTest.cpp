@@ -1,27 +1,19 @@
-#include <QtTest/qtestspontaneevent.h>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QUrl>
-#include <QtTest>
+#include <gtest/gtest.h>
+
 #include <filesystem>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "Form1Harness.h"
-#include "RecordingDialogs.h"
-#include "TempDir.h"
-#include "TestPictures.h"
 #include "Vendor.h"
-#include "ui/Ghost.h"
+#include "ui/GhostDesign.h"
 #include "ui/PointerSetting.h"
-#include "ui/Twips.h"
 
-using namespace tess;
-using namespace tess::test;
-
+namespace tess::test {
 namespace {
+
+using Tops = std::vector<int>;
+using Urls = std::vector<std::string>;
 
 const std::string kFaq = std::string("https://") + kVendorHost + "/question/";
 const std::string kContact = std::string("https://") + kVendorHost + "/contact/";
@@ -35,330 +27,261 @@ const std::string kSecondQuestion =
     "can contact Team Quorvane directly using the online contact form.\r\r"
     "Would you like to open the contact form now?";
 
-void Write(const std::string& path, const QByteArray& content) {
-    WriteAll(path, content.toStdString());
-}
-
-// The support window over fakes, in a temporary program folder.
-struct GhostHarness {
+// The support window over fake controls, in a temporary program folder.
+class GhostHarness {
+public:
     GhostHarness() { std::filesystem::create_directories(folder); }
 
-    std::string File(const std::string& name) const { return folder + "/" + name; }
-    void AddPicture(int width = 64, int height = 48) {
-        Write(File("icon256.gif"), GifFileData(width, height));
-    }
-    void AddVideo(const std::string& name = "help.mp4") { WriteAll(File("Video/" + name), "v"); }
+    std::string File(const std::string& name) const { return InFolder(folder, name); }
+    std::string VideoFile(const std::string& name) const { return InFolder(File("Video"), name); }
+    void AddPicture() { WriteAll(File("icon256.gif"), "GIF89a"); }
+    void AddVideo(const std::string& name = "help.mp4") { WriteAll(VideoFile(name), "v"); }
 
     Ghost& Load() {
-        ghost = std::make_unique<Ghost>(GhostServices{dialogs, launcher, folder});
-        ghost->Form_Load();
-        return *ghost;
+        ghost.Form_Load();
+        return ghost;
     }
-
-    void MoveOver(QWidget* widget) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(widget, &move);
+    Tops ButtonTops() const {
+        return {ghost.TopTwips(ghost::PushButton3), ghost.TopTwips(ghost::PushButton4),
+                ghost.TopTwips(ghost::PushButton5), ghost.TopTwips(ghost::PushButton6)};
     }
 
     TempDir temp;
     std::string folder = temp.File("program folder");
     RecordingDialogs dialogs;
     RecordingLauncher launcher;
-    std::unique_ptr<Ghost> ghost;
+    RecordingDiagnostics diagnostics;
+    FakeGhostControls ui;
+    Ghost ghost{ui.Refs(), {dialogs, launcher, diagnostics, folder}};
 };
 
-QList<int> Tops(const Ghost& ghost) {
-    return {ghost.TopTwips(ghost.PushButton3), ghost.TopTwips(ghost.PushButton4),
-            ghost.TopTwips(ghost.PushButton5), ghost.TopTwips(ghost.PushButton6)};
+class GhostTest : public ::testing::Test, protected GhostHarness {};
+
+TEST_F(GhostTest, LoadPreparesTheWindowAndLeavesItHidden) {
+    Load();
+    EXPECT_FALSE(ui.window.visible);
+    EXPECT_EQ(ui.window.caption, "Tessaline");
+    EXPECT_EQ(ui.window.styled, std::vector<std::string>{"face -1"});
+    EXPECT_FALSE(ui.Image1.border);
+    EXPECT_EQ(ghost.Icon(), "tessaline");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(launcher.urls.empty());
+    EXPECT_TRUE(diagnostics.lines.empty());
+}
+
+struct LayoutCase {
+    const char* name;
+    bool picture;
+    bool video;
+    int height;
+    Tops tops;
+};
+
+class GhostLayoutTest : public GhostTest, public ::testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(GhostLayoutTest, FollowsPictureAndVideo) {
+    const LayoutCase& c = GetParam();
+    if (c.picture) AddPicture();
+    if (c.video) AddVideo();
+    Load();
+
+    EXPECT_EQ(ghost.HeightTwips(), c.height);
+    EXPECT_EQ(ui.window.height, c.height);
+    EXPECT_EQ(ui.window.width, 5655);
+    EXPECT_EQ(ButtonTops(), c.tops);
+    EXPECT_EQ(ui.PushButton3.visible, c.video);
+    EXPECT_EQ(ui.Image1.picture, c.picture ? File("icon256.gif") : "");
+    // A button stands at its top, at the design's left, width and height.
+    EXPECT_EQ(ui.PushButton6.place.value_or(ghost::kDesign.controls[ghost::PushButton6].place),
+              (TwipsRect{270, c.tops[3], 5115, 405}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ghost, GhostLayoutTest,
+    ::testing::Values(LayoutCase{"PictureAndVideo", true, true, 7965, {5780, 6320, 6860, 7400}},
+                      // The video button goes first, then every button moves below the picture.
+                      LayoutCase{"PictureNoVideo", true, false, 7455, {5780, 5780, 6320, 6860}},
+                      LayoutCase{"VideoNoPicture", false, true, 4215, {2010, 2550, 3090, 3630}},
+                      LayoutCase{"Neither", false, false, 3705, {2010, 2010, 2550, 3090}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GhostTest, LoadRunsOnce) {
+    Load();
+    ghost.Form_Load();
+    ghost.ShowSupport();
+    EXPECT_EQ(ghost.HeightTwips(), 3705);
+    EXPECT_EQ(ghost.TopTwips(ghost::PushButton6), 3090);
+}
+
+struct VideoCase {
+    const char* name;
+    std::vector<std::string> folders;
+    std::vector<std::string> files;
+    bool video;
+};
+
+class VideoFileTest : public GhostTest, public ::testing::WithParamInterface<VideoCase> {};
+
+TEST_P(VideoFileTest, OnlyAnOrdinaryFileCountsAsTheVideo) {
+    for (const std::string& name : GetParam().folders) {
+        std::filesystem::create_directories(File(name));
+    }
+    for (const std::string& name : GetParam().files) WriteAll(File(name), "x");
+    Load();
+    EXPECT_EQ(ui.PushButton3.visible, GetParam().video);
+    EXPECT_EQ(ghost.HeightTwips(), GetParam().video ? 4215 : 3705);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ghost, VideoFileTest,
+    ::testing::Values(VideoCase{"NoVideoFolder", {}, {}, false},
+                      VideoCase{"EmptyVideoFolder", {"Video"}, {}, false},
+                      VideoCase{"OnlyASubfolder", {"Video/a"}, {}, false},
+                      VideoCase{"VideoIsAFile", {}, {"Video"}, false},
+                      VideoCase{"ASubfolderAndAFile", {"Video/a"}, {"Video/b.txt"}, true},
+                      VideoCase{"AnyKindOfFile", {}, {"Video/notes.doc"}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GhostTest, UnreadablePictureCountsAsNoneAndIsNamed) {
+    AddPicture();
+    AddVideo();
+    ui.Image1.readable = false;
+    Load();
+    EXPECT_EQ(ghost.HeightTwips(), 4215);
+    EXPECT_EQ(ButtonTops(), (Tops{2010, 2550, 3090, 3630}));
+    EXPECT_EQ(diagnostics.lines,
+              std::vector<std::string>{"Ghost.Form_Load: Invalid picture " + File("icon256.gif")});
+}
+
+TEST_F(GhostTest, ButtonsOpenTheVendorsPages) {
+    Load();
+    ghost.PushButton4_Click();
+    ghost.PushButton6_Click();
+    EXPECT_EQ(launcher.urls, (Urls{kFaq, kHome}));
+}
+
+TEST_F(GhostTest, VideoButtonOpensTheFirstFileAsListedAtTheClick) {
+    AddVideo("Help & Demo 100%.mp4");
+    Load();
+    ghost.PushButton3_Click();
+    // Videos removed after start-up: the folder itself is opened.
+    std::filesystem::remove(VideoFile("Help & Demo 100%.mp4"));
+    ghost.PushButton3_Click();
+    EXPECT_EQ(launcher.urls, (Urls{VideoFile("Help & Demo 100%.mp4"), File("Video")}));
+}
+
+struct ContactCase {
+    const char* name;
+    std::vector<MessageAnswer> answers;
+    std::size_t questions;
+    Urls opened;
+};
+
+class ContactTest : public GhostTest, public ::testing::WithParamInterface<ContactCase> {};
+
+TEST_P(ContactTest, AsksUpToTwice) {
+    const ContactCase& c = GetParam();
+    Load();
+    dialogs.answers.assign(c.answers.begin(), c.answers.end());
+    ghost.PushButton5_Click();
+
+    ASSERT_EQ(dialogs.messages.size(), c.questions);
+    const std::string texts[] = {kFirstQuestion, kSecondQuestion};
+    for (std::size_t i = 0; i < c.questions; ++i) {
+        const MessageRequest& asked = dialogs.messages[i];
+        EXPECT_EQ(asked.text, texts[i]);
+        EXPECT_EQ(asked.title, "");  // the application title
+        EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
+        EXPECT_EQ(asked.icon, MessageIcon::None);
+    }
+    EXPECT_EQ(launcher.urls, c.opened);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ghost, ContactTest,
+    ::testing::Values(
+        ContactCase{"YesCommonQuestions", {MessageAnswer::Yes}, 1, {kFaq}},
+        ContactCase{"NoYesContactForm", {MessageAnswer::No, MessageAnswer::Yes}, 2, {kContact}},
+        ContactCase{"NoNoNothing", {MessageAnswer::No, MessageAnswer::No}, 2, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GhostTest, ATargetThatCannotBeOpenedGoesToTheDiagnosticOutputOnly) {
+    Load();
+    launcher.fail = true;
+    ghost.PushButton6_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(diagnostics.lines, std::vector<std::string>{"Ghost: Cannot start xdg-open"});
+}
+
+struct HandFileCase {
+    const char* name;
+    bool file;
+    bool readable;
+    std::string mouseIcon;
+    std::vector<std::string> warnings;
+};
+
+class HandFileTest : public GhostTest, public ::testing::WithParamInterface<HandFileCase> {};
+
+TEST_P(HandFileTest, GivesTheMouseIconOnlyWhenReadable) {
+    const HandFileCase& c = GetParam();
+    if (c.file) WriteAll(File("HAND-M.CUR"), "a cursor");
+    ui.window.readablePictures = c.readable;
+    Load();
+    EXPECT_EQ(ui.window.mouseIcon, c.mouseIcon.empty() ? "" : File(c.mouseIcon));
+    EXPECT_EQ(diagnostics.lines, c.warnings);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ghost, HandFileTest,
+    ::testing::Values(HandFileCase{"NoFile", false, true, "", {}},
+                      HandFileCase{"ACursor", true, true, "HAND-M.CUR", {}},
+                      HandFileCase{
+                          "NotACursor", true, false, "", {"Ghost.Form_Load: Invalid picture"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GhostTest, HandOverTheButtonsArrowElsewhereHourglassStays) {
+    Load();
+    const std::pair<ControlId, int> moves[] = {{ghost::PushButton4, PointerSetting::kCustom},
+                                               {ghost::Image1, PointerSetting::kDefault},
+                                               {ghost::PushButton6, PointerSetting::kCustom},
+                                               {kWindowItself, PointerSetting::kDefault}};
+    for (const auto& [control, pointer] : moves) {
+        ghost.MouseMove(control);
+        EXPECT_EQ(ui.window.pointer, pointer) << control;
+    }
+    ui.window.pointer = PointerSetting::kBusy;
+    for (const auto& [control, pointer] : moves) {
+        ghost.MouseMove(control);
+        EXPECT_EQ(ui.window.pointer, PointerSetting::kBusy) << control;
+    }
+}
+
+TEST_F(GhostTest, TheUsersCloseMinimisesTheWindowAndTheProgramsGoesThrough) {
+    Load();
+    ghost.ShowSupport();
+    EXPECT_TRUE(ghost.Form_QueryUnload(UnloadMode::User));
+    EXPECT_TRUE(ui.window.visible);
+    EXPECT_EQ(ui.window.state, WindowState::Minimized);
+
+    ghost.ShowSupport();
+    EXPECT_TRUE(ui.window.visible);
+    EXPECT_EQ(ui.window.state, WindowState::Normal);
+    EXPECT_EQ(ui.window.focused, 2);
+
+    EXPECT_FALSE(ghost.Form_QueryUnload(UnloadMode::Program));
+    EXPECT_EQ(ui.window.state, WindowState::Normal);
+}
+
+TEST(GhostHelpKeyTest, TheHelpKeyOnTheMainWindowShowsTheSupportWindow) {
+    Form1Harness h;
+    h.Load();
+    h.form->HelpKey();
+    EXPECT_TRUE(h.ghostUi.window.visible);
+    EXPECT_EQ(h.ghostUi.window.focused, 1);
+    EXPECT_EQ(h.ghost.HeightTwips(), 3705);  // loaded once, as at start-up
 }
 
 }  // namespace
-
-class GhostTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void loadPreparesTheWindowAndLeavesItHidden() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        QVERIFY(!ghost.isVisible());
-        QCOMPARE(ghost.windowTitle(), QStringLiteral("Tessaline"));
-        QCOMPARE(ghost.palette().color(QPalette::Window),
-                 QApplication::palette().color(QPalette::Button));
-        QVERIFY(ghost.autoFillBackground());
-        QCOMPARE(ghost.Image1->frameShape(), QFrame::NoFrame);
-        QVERIFY(!ghost.windowIcon().isNull());
-        QVERIFY(!ghost.testAttribute(Qt::WA_QuitOnClose));
-        QVERIFY(h.dialogs.messages.empty());
-        QVERIFY(h.launcher.urls.empty());
-    }
-
-    void buttonsCarryTheirCaptionsAndFont() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        QCOMPARE(ghost.PushButton3->text(),
-                 QStringLiteral("Watch Help/Demo Video For This Software"));
-        QCOMPARE(ghost.PushButton4->text(), QStringLiteral("Common Questions (FAQ)"));
-        QCOMPARE(ghost.PushButton5->text(), QStringLiteral("Email Team Quorvane"));
-        QCOMPARE(ghost.PushButton6->text(), QStringLiteral("Open ") + QString(kVendorHost));
-        for (QPushButton* button :
-             {ghost.PushButton3, ghost.PushButton4, ghost.PushButton5, ghost.PushButton6}) {
-            QVERIFY(button->font().bold());
-            QCOMPARE(button->font().pointSizeF(), 11.25);
-            QCOMPARE(button->x(), Twips(ghost, 270));
-            QCOMPARE(button->width(), Twips(ghost, 5115));
-            QCOMPARE(button->height(), Twips(ghost, 405));
-        }
-        QCOMPARE(ghost.width(), Twips(ghost, 5655));
-    }
-
-    void layoutFollowsPictureAndVideo_data() {
-        QTest::addColumn<bool>("picture");
-        QTest::addColumn<bool>("video");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<QList<int>>("tops");
-        QTest::newRow("picture and video") << true << true << 7965 << QList{5780, 6320, 6860, 7400};
-        // The video button goes first, then every button moves below the picture.
-        QTest::newRow("picture, no video")
-            << true << false << 7455 << QList{5780, 5780, 6320, 6860};
-        QTest::newRow("video, no picture")
-            << false << true << 4215 << QList{2010, 2550, 3090, 3630};
-        QTest::newRow("neither") << false << false << 3705 << QList{2010, 2010, 2550, 3090};
-    }
-    void layoutFollowsPictureAndVideo() {
-        QFETCH(bool, picture);
-        QFETCH(bool, video);
-        QFETCH(int, height);
-        QFETCH(QList<int>, tops);
-        GhostHarness h;
-        if (picture) h.AddPicture(64, 48);
-        if (video) h.AddVideo();
-        Ghost& ghost = h.Load();
-
-        QCOMPARE(ghost.HeightTwips(), height);
-        QCOMPARE(ghost.height(), Twips(ghost, height));
-        QCOMPARE(Tops(ghost), tops);
-        QCOMPARE(ghost.PushButton4->y(), Twips(ghost, tops[1]));
-        QCOMPARE(ghost.PushButton6->y(), Twips(ghost, tops[3]));
-        QCOMPARE(ghost.PushButton3->isVisibleTo(&ghost), video);
-        QCOMPARE(ghost.Image1->size(), picture ? QSize(64, 48) : QSize(0, 0));
-        QCOMPARE(ghost.Image1->pos(), QPoint(Twips(ghost, 840), Twips(ghost, 750)));
-    }
-
-    void loadRunsOnce() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        ghost.Form_Load();
-        QCOMPARE(ghost.HeightTwips(), 3705);
-        QCOMPARE(ghost.TopTwips(ghost.PushButton6), 3090);
-    }
-
-    void onlyAnOrdinaryFileCountsAsTheVideo_data() {
-        QTest::addColumn<QStringList>("folders");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<bool>("video");
-        QTest::newRow("no Video folder") << QStringList{} << QStringList{} << false;
-        QTest::newRow("empty Video folder") << QStringList{"Video"} << QStringList{} << false;
-        QTest::newRow("only a subfolder") << QStringList{"Video/a"} << QStringList{} << false;
-        QTest::newRow("only a hidden file")
-            << QStringList{} << QStringList{"Video/.help.mp4"} << false;
-        QTest::newRow("Video is a file") << QStringList{} << QStringList{"Video"} << false;
-        QTest::newRow("a subfolder and a file")
-            << QStringList{"Video/a"} << QStringList{"Video/b.txt"} << true;
-        QTest::newRow("any kind of file")
-            << QStringList{} << QStringList{"Video/notes.doc"} << true;
-    }
-    void onlyAnOrdinaryFileCountsAsTheVideo() {
-        QFETCH(QStringList, folders);
-        QFETCH(QStringList, files);
-        QFETCH(bool, video);
-        GhostHarness h;
-        for (const QString& folder : folders) {
-            std::filesystem::create_directories(h.File(folder.toStdString()));
-        }
-        for (const QString& file : files) WriteAll(h.File(file.toStdString()), "x");
-        Ghost& ghost = h.Load();
-        QCOMPARE(ghost.PushButton3->isVisibleTo(&ghost), video);
-        QCOMPARE(ghost.HeightTwips(), video ? 4215 : 3705);
-    }
-
-    void unreadablePictureCountsAsNone() {
-        GhostHarness h;
-        WriteAll(h.File("icon256.gif"), "not a picture");
-        h.AddVideo();
-        QTest::ignoreMessage(QtWarningMsg,
-                             ("Ghost.Form_Load: Invalid picture " + h.File("icon256.gif")).c_str());
-        Ghost& ghost = h.Load();
-        QCOMPARE(ghost.HeightTwips(), 4215);
-        QCOMPARE(Tops(ghost), (QList<int>{2010, 2550, 3090, 3630}));
-        QVERIFY(ghost.Image1->pixmap().isNull());
-    }
-
-    void buttonsOpenTheVendorsPages() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        QTest::mouseClick(ghost.PushButton4, Qt::LeftButton);
-        QTest::mouseClick(ghost.PushButton6, Qt::LeftButton);
-        QCOMPARE(h.launcher.urls, (std::vector<std::string>{kFaq, kHome}));
-    }
-
-    void videoButtonOpensTheFirstFileAsListedAtTheClick() {
-        GhostHarness h;
-        h.AddVideo("Help & Demo 100%.mp4");
-        Ghost& ghost = h.Load();
-        ghost.PushButton3_Click();
-        QCOMPARE(h.launcher.urls.size(), std::size_t{1});
-        const QUrl url(QString::fromStdString(h.launcher.urls[0]));
-        QCOMPARE(url.scheme(), QStringLiteral("file"));
-        QCOMPARE(url.toLocalFile(), QString::fromStdString(h.File("Video/Help & Demo 100%.mp4")));
-
-        // Videos removed after start-up: the folder itself is opened.
-        std::filesystem::remove(h.File("Video/Help & Demo 100%.mp4"));
-        ghost.PushButton3_Click();
-        QCOMPARE(QUrl(QString::fromStdString(h.launcher.urls[1])).toLocalFile(),
-                 QString::fromStdString(h.File("Video")));
-    }
-
-    void contactDialogueAsksTwice_data() {
-        QTest::addColumn<QList<MessageAnswer>>("answers");
-        QTest::addColumn<int>("questions");
-        QTest::addColumn<QString>("opened");
-        QTest::newRow("yes: common questions")
-            << QList{MessageAnswer::Yes} << 1 << QString::fromStdString(kFaq);
-        QTest::newRow("no, yes: contact form") << QList{MessageAnswer::No, MessageAnswer::Yes} << 2
-                                               << QString::fromStdString(kContact);
-        QTest::newRow("no, no: nothing")
-            << QList{MessageAnswer::No, MessageAnswer::No} << 2 << QString();
-    }
-    void contactDialogueAsksTwice() {
-        QFETCH(QList<MessageAnswer>, answers);
-        QFETCH(int, questions);
-        QFETCH(QString, opened);
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        h.dialogs.answers.assign(answers.begin(), answers.end());
-        QTest::mouseClick(ghost.PushButton5, Qt::LeftButton);
-
-        QCOMPARE(static_cast<int>(h.dialogs.messages.size()), questions);
-        const std::string texts[] = {kFirstQuestion, kSecondQuestion};
-        for (int i = 0; i < questions; ++i) {
-            const MessageRequest& asked = h.dialogs.messages[static_cast<std::size_t>(i)];
-            QCOMPARE(asked.text, texts[i]);
-            QCOMPARE(asked.title, std::string());  // the application title
-            QCOMPARE(asked.buttons, MessageButtons::YesNo);
-            QCOMPARE(asked.icon, MessageIcon::None);
-        }
-        const std::vector<std::string> expected =
-            opened.isEmpty() ? std::vector<std::string>{}
-                             : std::vector<std::string>{opened.toStdString()};
-        QCOMPARE(h.launcher.urls, expected);
-    }
-
-    void aTargetThatCannotBeOpenedSaysNothing() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        h.launcher.fail = true;
-        QTest::ignoreMessage(QtWarningMsg, "Ghost: Cannot start xdg-open");
-        QTest::mouseClick(ghost.PushButton6, Qt::LeftButton);
-        QVERIFY(h.dialogs.messages.empty());
-    }
-
-    void handPointerOverButtonsDefaultElsewhere() {
-        GhostHarness h;
-        Write(h.File("HAND-M.CUR"), CursorFileData(32, 9, 3));
-        h.AddPicture();
-        Ghost& ghost = h.Load();
-        QVERIFY(ghost.HasMouseIcon());
-
-        h.MoveOver(ghost.PushButton4);
-        QCOMPARE(ghost.MousePointer(), PointerSetting::kCustom);
-        QCOMPARE(ghost.cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(ghost.cursor().hotSpot(), QPoint(9, 3));
-        h.MoveOver(ghost.Image1);
-        QCOMPARE(ghost.MousePointer(), PointerSetting::kDefault);
-        QCOMPARE(ghost.cursor().shape(), Qt::ArrowCursor);
-        h.MoveOver(ghost.PushButton6);
-        h.MoveOver(&ghost);
-        QCOMPARE(ghost.MousePointer(), PointerSetting::kDefault);
-    }
-
-    void withoutAHandFileButtonsShowNoSpecialPointer_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::newRow("no file") << QByteArray();
-        QTest::newRow("not a cursor") << QByteArray("not a cursor");
-    }
-    void withoutAHandFileButtonsShowNoSpecialPointer() {
-        QFETCH(QByteArray, file);
-        GhostHarness h;
-        if (!file.isEmpty()) {
-            Write(h.File("HAND-M.CUR"), file);
-            QTest::ignoreMessage(QtWarningMsg, "Ghost.Form_Load: Invalid picture");
-        }
-        Ghost& ghost = h.Load();
-        QVERIFY(!ghost.HasMouseIcon());
-        h.MoveOver(ghost.PushButton5);
-        QCOMPARE(ghost.cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(h.dialogs.messages.empty());
-    }
-
-    void theHourglassStaysWhileTheMouseMoves() {
-        GhostHarness h;
-        Write(h.File("HAND-M.CUR"), CursorFileData(32, 0, 0));
-        Ghost& ghost = h.Load();
-        ghost.SetMousePointer(PointerSetting::kBusy);
-        for (QWidget* over : {static_cast<QWidget*>(ghost.PushButton4),
-                              static_cast<QWidget*>(ghost.Image1), static_cast<QWidget*>(&ghost)}) {
-            h.MoveOver(over);
-            QCOMPARE(ghost.MousePointer(), PointerSetting::kBusy);
-            QCOMPARE(ghost.cursor().shape(), Qt::WaitCursor);
-        }
-    }
-
-    void theUsersCloseMinimisesTheWindow() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        ghost.ShowSupport();
-        QVERIFY(QTest::qWaitForWindowExposed(&ghost));
-
-        // The close that the title bar's close box sends.
-        QCloseEvent close;
-        QSpontaneKeyEvent::setSpontaneous(&close);
-        // Delivered as the window system delivers it (sendEvent would make it the program's own).
-        static_cast<QObject&>(ghost).event(&close);
-        QVERIFY(!close.isAccepted());
-        QVERIFY(ghost.isVisible());
-        QVERIFY(ghost.isMinimized());
-
-        ghost.ShowSupport();
-        QVERIFY(ghost.isVisible());
-        QVERIFY(!ghost.isMinimized());
-    }
-
-    void theProgramsCloseIsNotStopped() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        ghost.ShowSupport();
-        QVERIFY(QTest::qWaitForWindowExposed(&ghost));
-        QVERIFY(ghost.close());
-        QVERIFY(!ghost.isVisible());
-    }
-
-    void helpKeyOnTheMainWindowShowsTheSupportWindow() {
-        GhostHarness h;
-        Ghost& ghost = h.Load();
-        QWidget main;
-        ghost.ShowOnHelpKey(main);
-        main.show();
-        main.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
-
-        QTest::keyClick(&main, Qt::Key_F1);
-        QVERIFY(ghost.isVisible());
-        QVERIFY(!ghost.isMinimized());
-        QCOMPARE(ghost.HeightTwips(), 3705);  // loaded once, as at start-up
-    }
-};
-
-QTEST_MAIN(GhostTest)
-#include "GhostTest.moc"
+}  // namespace tess::test

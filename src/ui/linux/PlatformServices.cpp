@@ -1,4 +1,4 @@
-#include "ui/PlatformServices.h"
+#include "ui/qt/PlatformServices.h"
 
 #include <QCoreApplication>
 
@@ -7,8 +7,8 @@
 #include "settings/mStartUp.h"
 #include "tray/qt/QtEventWait.h"
 #include "tray/qt/QtTrayShell.h"
-#include "ui/QtDateTimeFormat.h"
 #include "ui/linux/XdgLauncher.h"
+#include "ui/qt/QtDateTimeFormat.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "ui/PlatformServices.h"
+#include "ui/qt/PlatformServices.h"
 
 #include "common/Files.h"
 #include "engine/win32/Win32DateTimeFormat.h"

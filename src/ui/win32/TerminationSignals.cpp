@@ -1,4 +1,4 @@
-#include "ui/TerminationSignals.h"
+#include "ui/qt/TerminationSignals.h"
 
 namespace tess {
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "common/SystemClock.h"
+#include "engine/LogFile.h"
+#include "ui/Diagnostics.h"
+#include "ui/Form1Services.h"
+#include "ui/Ghost.h"
+#include "ui/qt/PlatformServices.h"
+#include "ui/qt/QtClipboard.h"
+#include "ui/qt/QtDialogs.h"
+#include "ui/qt/QtTickTimer.h"
+
+namespace tess {
+
+// The real services of one run, shared by the program's windows. Needs the
+// application object.
+struct AppServices {
+    PlatformServices platform = MakePlatformServices();
+    SystemClock clock;
+    DurableLogWriter writer;
+    QtDialogs dialogs;
+    QtTickTimer timer1;
+    QtClipboard clipboard;
+    StandardErrorDiagnostics diagnostics;
+
+    // The support window's services over these.
+    GhostServices ForGhost();
+    // The main window's services over these, with `ghost` as its support window.
+    Form1Services ForForm1(Ghost& ghost);
+};
+
+}  // namespace tess

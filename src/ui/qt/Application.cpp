@@ -1,0 +1,38 @@
+#include "ui/qt/Application.h"
+
+#include <QApplication>
+
+#include "ui/qt/AppServices.h"
+#include "ui/qt/ProcessEnd.h"
+#include "ui/qt/QtForm1.h"
+#include "ui/qt/QtGhost.h"
+#include "ui/qt/TerminationSignals.h"
+
+namespace tess {
+
+int RunApplication(int argc, char** argv) {
+    QApplication app(argc, argv);
+    AppServices services;
+    QtGhost ghost(services.ForGhost());
+    QtForm1 window(services.ForForm1(ghost.Logic()));
+    Form1& form = window.Logic();
+
+    // Every way of asking the program to end runs the main window's close
+    // handling, which ends the process: the window's close (close box, system
+    // menu, Alt+F4), the end of the session, and the system's termination signals.
+    // The program does not end when its last visible window goes. The session's
+    // request to commit data is not an end: a session manager also sends it for
+    // a checkpoint, after which the session goes on; its real end comes as the
+    // application's termination, which quits.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&form] { form.Form_QueryUnload(); });
+    const TerminationSignals termination([&form] { form.Form_QueryUnload(); });
+
+    form.Form_Load();
+    // A window the load left minimised goes into the tray here, with its balloon.
+    form.Show();
+    return RunEventLoop();
+}
+
+}  // namespace tess

@@ -1,0 +1,81 @@
+#include "ui/qt/QtForm1.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "ui/Form1Design.h"
+#include "ui/qt/QtIntervalList.h"
+#include "ui/qt/QtLogList.h"
+
+namespace tess {
+
+namespace {
+QWidget* MakeList(const ControlDesign& control, QWidget* parent) {
+    if (control.id == form1::ListView1) return new QtLogList(parent);
+    return new QtIntervalList(parent);
+}
+}  // namespace
+
+QtForm1::QtForm1(const Form1Services& services)
+    : QtWindow(form1::kDesign, MakeList),
+      frame1_(Control<QGroupBox>(form1::Frame1)),
+      progressBar1_(Control<QProgressBar>(form1::ProgressBar1)),
+      text1_(Control<QLineEdit>(form1::Text1)),
+      pushButton5_(Control<QPushButton>(form1::PushButton5)),
+      check4_(Control<QCheckBox>(form1::Check4)),
+      check8_(Control<QCheckBox>(form1::Check8)),
+      form_({*this, frame1_, progressBar1_, ListView1(), text1_, pushButton5_, check4_, check8_,
+             ListView2()},
+            services) {
+    HandEventsOver();
+}
+
+QtLogList& QtForm1::ListView1() const {
+    return Control<QtLogList>(form1::ListView1);
+}
+
+QtIntervalList& QtForm1::ListView2() const {
+    return Control<QtIntervalList>(form1::ListView2);
+}
+
+void QtForm1::HandEventsOver() {
+    HandClicksTo(form_, {{form1::PushButton1, &Form1::PushButton1_Click},
+                         {form1::PushButton2, &Form1::PushButton2_Click},
+                         {form1::PushButton3, &Form1::PushButton3_Click},
+                         {form1::PushButton4, &Form1::PushButton4_Click},
+                         {form1::PushButton5, &Form1::PushButton5_Click},
+                         {form1::PushButton6, &Form1::PushButton6_Click},
+                         {form1::PushButton7, &Form1::PushButton7_Click}});
+    // The user's clicks and edits only: what the behaviour sets raises nothing here.
+    connect(&Control<QCheckBox>(form1::Check4), &QCheckBox::clicked, this,
+            [this] { form_.Check4_Click(); });
+    connect(&Control<QCheckBox>(form1::Check8), &QCheckBox::clicked, this,
+            [this] { form_.Check8_Click(); });
+    connect(&Control<QLineEdit>(form1::Text1), &QLineEdit::textEdited, this,
+            [this] { form_.Text1_Change(); });
+    connect(&ListView2(), &QtIntervalList::chosen, this, [this] { form_.ListView2_Click(); });
+    HandPointerMovesTo([this](ControlId control) { form_.MouseMove(control); });
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { form_.HelpKey(); });
+}
+
+// The state change of a shown window is its resize handling; one of a hidden
+// window is not (the load minimises the window before it is first shown).
+void QtForm1::changeEvent(QEvent* event) {
+    QtWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible()) form_.Form_Resize();
+}
+
+void QtForm1::closeEvent(QCloseEvent* event) {
+    form_.Form_QueryUnload();
+    event->accept();
+}
+
+}  // namespace tess

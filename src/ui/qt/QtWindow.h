@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QCursor>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/Design.h"
+#include "ui/Window.h"
+
+namespace tess {
+
+// A top-level window over Qt, built from a WindowDesign: its controls stand at
+// the design's places in twips scaled to the screen's resolution, in the
+// design's fonts, backgrounds and tab order. It implements the Window
+// operations on itself; the windows built on it hand their events over to
+// their behaviour and decide nothing themselves.
+class QtWindow : public QWidget, public Window {
+public:
+    // Makes the design's list views (the toolkit's two lists differ by role).
+    using ListMaker = std::function<QWidget*(const ControlDesign& control, QWidget* parent)>;
+
+    QtWindow(const WindowDesign& design, const ListMaker& makeList);
+
+    // Window
+    std::string Caption() const override;
+    void SetCaption(const std::string& text) override;
+    WindowState State() const override;
+    void SetState(WindowState state) override;
+    bool Visible() const override;
+    void Show() override;
+    void Hide() override;
+    void Focus() override;
+    void SetIcon(const std::string& name) override;
+    int MousePointer() const override { return pointer_; }
+    void SetMousePointer(int setting) override;
+    bool LoadMouseIcon(const std::string& path) override;
+    void SetButtonFace(ControlId control) override;
+    void LoadSkin(const std::string& path) override;
+    void Resize(int widthTwips, int heightTwips) override;
+
+    // The widget of a control of the design.
+    QWidget& Control(ControlId id) const;
+    template <typename Widget>
+    Widget& Control(ControlId id) const {
+        return static_cast<Widget&>(Control(id));
+    }
+    // The mouse icon, when a cursor file gave one.
+    const std::optional<QCursor>& MouseIcon() const { return mouseIcon_; }
+
+protected:
+    // Hands the clicks of each push button to its handler on `behaviour`.
+    template <typename Behaviour>
+    void HandClicksTo(Behaviour& behaviour,
+                      std::initializer_list<std::pair<ControlId, void (Behaviour::*)()>> clicks) {
+        for (const auto& [button, handler] : clicks) {
+            ConnectClicks(button, [&behaviour, handler = handler] { (behaviour.*handler)(); });
+        }
+    }
+    // Hands every pointer move over the window and over each of its controls to
+    // `handler` with the control's id (kWindowItself for the window). A move
+    // over a control does not also count as one over what holds it, and a
+    // list's rows, header and scroll bars count as the list.
+    void HandPointerMovesTo(std::function<void(ControlId)> handler);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ConnectClicks(ControlId button, std::function<void()> handler);
+    void BuildControls(const ListMaker& makeList);
+    void SetTabOrder();
+    void WatchPointer(QWidget& widget, ControlId id);
+
+    const WindowDesign& design_;
+    std::vector<QWidget*> controls_;
+    std::function<void(ControlId)> onPointerMove_;
+    int pointer_ = 0;
+    std::optional<QCursor> mouseIcon_;
+};
+
+}  // namespace tess

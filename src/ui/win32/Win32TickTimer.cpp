@@ -66,9 +66,11 @@ void Win32TickTimer::Tick() {
         Arm(static_cast<int>(rest.count()));
         return;
     }
-    // The next period counts from this tick.
-    due_ = now + std::chrono::milliseconds(interval_);
+    // The next period counts from this tick, as late as possible before the
+    // handler: should setting the timer take long, its tick comes early and
+    // waits out the rest above.
     Arm(interval_);
+    due_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(interval_);
     if (handler_) handler_();
 }
 

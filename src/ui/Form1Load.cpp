@@ -67,13 +67,17 @@ void Form1::Form_Load() {
 
 void Form1::SelectStoredInterval(ErrorTrap& trap) {
     // A value that is not a number leaves the index at 0, which names no item:
-    // both steps are reported and no interval is selected.
+    // both steps are reported.
     std::int16_t index = 0;
     trap.Step(162, [&] {
         index =
             ToInteger16(settings_.Get(keys::kOftenIndex, std::to_string(kDefaultIntervalIndex)));
     });
-    trap.Step(164, [&] { SelectInterval(index); });
+    if (trap.Step(164, [&] { SelectInterval(index); })) return;
+    // Without a selection the countdown would count on for ever and never log.
+    // The list shows, and the tick uses, the default interval; the stored value
+    // stays until the user picks one.
+    if (ui_.ListView2.Count() >= kDefaultIntervalIndex) ui_.ListView2.Select(kDefaultIntervalIndex);
 }
 
 // Only the selection changes: the choice handling does not run.

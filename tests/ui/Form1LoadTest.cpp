@@ -170,18 +170,32 @@ TEST_P(OftenIndexTest, BadValuesAreReportedAndTheLoadGoesOn) {
     EXPECT_EQ(h.Stored(keys::kOftenIndex), std::optional<std::string>(c.stored));
 }
 
+// A value that names no item is reported, and the list shows the default interval.
 INSTANTIATE_TEST_SUITE_P(Form1Load, OftenIndexTest,
-                         ::testing::Values(OftenIndexCase{"NotANumber", "abc", {162, 164}, 0},
-                                           OftenIndexCase{"Beyond16Bits", "70000", {162, 164}, 0},
-                                           OftenIndexCase{"Empty", "", {162, 164}, 0},
-                                           OftenIndexCase{"Zero", "0", {164}, 0},
-                                           OftenIndexCase{"Thirteen", "13", {164}, 0},
-                                           OftenIndexCase{"MinusOne", "-1", {164}, 0},
+                         ::testing::Values(OftenIndexCase{"NotANumber", "abc", {162, 164}, 2},
+                                           OftenIndexCase{"Beyond16Bits", "70000", {162, 164}, 2},
+                                           OftenIndexCase{"Empty", "", {162, 164}, 2},
+                                           OftenIndexCase{"Zero", "0", {164}, 2},
+                                           OftenIndexCase{"Thirteen", "13", {164}, 2},
+                                           OftenIndexCase{"MinusOne", "-1", {164}, 2},
                                            OftenIndexCase{"Twelve", "12", {}, 12},
                                            OftenIndexCase{"Spaces", " 5 ", {}, 5},
                                            OftenIndexCase{"HalfRoundsToEven", "2.5", {}, 2},
                                            OftenIndexCase{"FractionRounds", "3.6", {}, 4}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Logging on with a stored index that names no item: the default interval's
+// countdown runs and writes its entry, and the stored value is not replaced.
+TEST(Form1LoadTest, IndexNamingNoItemLogsAtTheDefaultInterval) {
+    Form1Harness h;
+    h.Store(keys::kOftenIndex, "13");
+    h.Store(keys::kStartStopState, "On");
+    Form1& form = h.Load();
+    for (int tick = 0; tick < 5; ++tick) h.timer1.Elapse();
+    EXPECT_EQ(form.CurrentInterval(), 5);
+    EXPECT_EQ(h.Entries().size(), 2u);
+    EXPECT_EQ(h.Stored(keys::kOftenIndex), "13");
+}
 
 TEST(Form1LoadTest, StoredPathIsRestored) {
     Form1Harness h;

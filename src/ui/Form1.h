@@ -16,6 +16,8 @@
 
 namespace tess {
 
+class LoadSettings;
+
 // The captions of the automatic-logging switch, which are its state.
 inline constexpr const char* kTurnOnCaption = "Turn On Automatic Log";
 inline constexpr const char* kTurnOffCaption = "Turn Off Automatic Log";
@@ -102,10 +104,10 @@ public:
     cSysTray& cSysTray1() { return *cSysTray1_; }
 
 private:
-    void SelectStoredInterval(ErrorTrap& trap);
+    void SelectStoredInterval(ErrorTrap& trap, LoadSettings& stored);
     void SelectInterval(int index);
-    void RestoreAutomaticLog(ErrorTrap& trap);
-    void RestoreStartupOptions(ErrorTrap& trap);
+    void RestoreAutomaticLog(ErrorTrap& trap, LoadSettings& stored);
+    void RestoreStartupOptions(ErrorTrap& trap, LoadSettings& stored);
     // A change of the path box's text or of a check box's value raises its
     // change or click handling, as the user's change does; setting what is
     // already there raises nothing.

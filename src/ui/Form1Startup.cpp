@@ -20,7 +20,9 @@ void Form1::Check4_Click() {
         return;
     }
     const bool check8Shown = ui_.Check8.Visible();
-    const std::string stored = settings_.Get(keys::kWindowsStartup, kOff);
+    std::string stored = kOff;
+    RunQuietly(diagnostics, "Form1.Check4_Click",
+               [&] { stored = settings_.Get(keys::kWindowsStartup, kOff); });
     ui_.Check8.SetVisible(true);
     RunQuietly(diagnostics, "Form1.Check4_Click",
                [&] { settings_.Save(keys::kWindowsStartup, kOn); });

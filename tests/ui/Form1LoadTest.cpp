@@ -197,6 +197,59 @@ TEST(Form1LoadTest, IndexNamingNoItemLogsAtTheDefaultInterval) {
     EXPECT_EQ(h.Stored(keys::kOftenIndex), "13");
 }
 
+struct FailingReadCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> failures;  // key, reason
+    Lines lines;
+};
+
+class FailingReadTest : public ::testing::TestWithParam<FailingReadCase> {};
+
+// Each failing read is reported at its step's line and gives the default; a
+// store that fails every read alike is reported once.
+TEST_P(FailingReadTest, IsReportedAndTheLoadGoesOnWithTheDefault) {
+    Form1Harness h;
+    h.Store(keys::kOftenIndex, "5");
+    h.Store(keys::kStartStopState, "On");
+    h.Store(keys::kWindowsStartup, "On");
+    h.Store(keys::kMinimized, "On");
+    for (const auto& [key, reason] : GetParam().failures) h.store.readFailures[key] = reason;
+    h.Load();
+    EXPECT_EQ(ReportLines(h.dialogs), GetParam().lines);
+    for (const auto& m : h.dialogs.messages) {
+        EXPECT_EQ(m.text.rfind("Cannot read ", 0), 0u) << m.text;
+        EXPECT_NE(m.text.find(".Form1.Form_Load at line"), std::string::npos) << m.text;
+    }
+    const auto failed = [&](const char* key) { return h.store.readFailures.contains(key); };
+    EXPECT_EQ(h.ui.ListView2.selected, failed(keys::kOftenIndex) ? 2 : 5);
+    EXPECT_EQ(h.ui.Text1.text, h.defaultLog);
+    EXPECT_EQ(h.ui.PushButton5.caption,
+              failed(keys::kStartStopState) ? "Turn On Automatic Log" : "Turn Off Automatic Log");
+    EXPECT_EQ(h.ui.Check4.value, failed(keys::kWindowsStartup) ? 0 : 1);
+    EXPECT_EQ(h.ui.Check8.value, failed(keys::kMinimized) ? 0 : 1);
+}
+
+const std::vector<std::pair<const char*, const char*>> kWholeStoreFails = {
+    {keys::kOftenIndex, "Cannot read the file: Permission denied"},
+    {keys::kText1, "Cannot read the file: Permission denied"},
+    {keys::kStartStopState, "Cannot read the file: Permission denied"},
+    {keys::kWindowsStartup, "Cannot read the file: Permission denied"},
+    {keys::kMinimized, "Cannot read the file: Permission denied"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Form1Load, FailingReadTest,
+    ::testing::Values(
+        FailingReadCase{"OftenIndex", {{keys::kOftenIndex, "Cannot read OftenIndex"}}, {162}},
+        FailingReadCase{"Text1", {{keys::kText1, "Cannot read Text1"}}, {170}},
+        FailingReadCase{"StartStopState", {{keys::kStartStopState, "Cannot read it"}}, {172}},
+        FailingReadCase{"WindowsStartup", {{keys::kWindowsStartup, "Cannot read it"}}, {192}},
+        FailingReadCase{"Minimized", {{keys::kMinimized, "Cannot read Minimized"}}, {194}},
+        FailingReadCase{"TwoReasons",
+                        {{keys::kText1, "Cannot read Text1"}, {keys::kMinimized, "Cannot read M"}},
+                        {170, 194}},
+        FailingReadCase{"WholeStore", kWholeStoreFails, {162}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Form1LoadTest, StoredPathIsRestored) {
     Form1Harness h;
     const std::string path = h.temp.File("my logs/battery log.txt");

@@ -52,7 +52,14 @@ void Form1::PushButton4_Click() {
         answer = s_.dialogs.Message({kClearQuestion, "", MessageButtons::YesNo});
     });
     if (answer != MessageAnswer::Yes) return;
-    trap.Step(102, [&] { RemoveFile(LogPath(), [this] { Yield(); }); });
+    // A close handled while pending events run begins the shutdown, after which
+    // nothing is deleted or emptied.
+    const auto goesOn = [this] {
+        Yield();
+        return !shuttingDown_;
+    };
+    trap.Step(102, [&] { RemoveFile(LogPath(), goesOn); });
+    if (shuttingDown_) return;
     trap.Step(104, [&] { ui_.ListView1.Clear(); });
 }
 

@@ -167,6 +167,19 @@ TEST_F(LogCommandsTest, ClearLogLetsPendingEventsRunFirst) {
     EXPECT_TRUE(Entries().empty());
 }
 
+// A close handled while pending events run: the shutdown goes on alone.
+TEST_F(LogCommandsTest, ClearLogChangesNothingOnceACloseBeganTheShutdown) {
+    const std::string path = temp.File("log.txt");
+    Form1& form = LoadWithPath(path);
+    form.PushButton6_Click();
+    yields = 0;
+    duringYield[1] = [&] { form.Form_QueryUnload(); };
+    form.PushButton4_Click();
+    EXPECT_EQ(processEnds, 1);
+    EXPECT_EQ(LogText(), kAcLine);
+    EXPECT_EQ(Entries().size(), 1u);
+}
+
 // Never by pattern, never a folder or what is in it.
 struct NotDeletedCase {
     const char* name;

@@ -74,10 +74,18 @@ void Form1::PushButton7_Click() {
     trap.Step(102, [&] { SetText1(*chosen); });
 }
 
-// Every change of the path, whoever makes it, is stored at once.
+// The path takes effect when its edit ends, whoever makes it, and is stored at once.
 void Form1::Text1_Change() {
+    logPath_ = ui_.Text1.Text();
     RunQuietly(s_.diagnostics, "Form1.Text1_Change",
-               [&] { settings_.Save(keys::kText1, LogPath()); });
+               [&] { settings_.Save(keys::kText1, logPath_); });
+}
+
+// Once the shutdown has begun (the focus leaves the box as the window closes)
+// nothing is stored any more.
+void Form1::Text1_EditingFinished() {
+    if (shuttingDown_ || ui_.Text1.Text() == logPath_) return;
+    Text1_Change();
 }
 
 }  // namespace tess

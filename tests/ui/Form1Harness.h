@@ -149,10 +149,10 @@ public:
 
     std::string LogText() const { return ReadAll(form->LogPath()); }
     std::vector<std::string>& Entries() { return ui.ListView1.lines; }
-    // The user types a new path: the box changes, then its change handler runs.
+    // The user types a new path and ends the edit (Enter, or the focus moves on).
     void TypePath(const std::string& path) {
         ui.Text1.text = path;
-        form->Text1_Change();
+        form->Text1_EditingFinished();
     }
 
     FakeGhostControls ghostUi;

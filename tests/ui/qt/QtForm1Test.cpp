@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -236,23 +237,49 @@ private slots:
         QCOMPARE(h.dialogs.fileRequests.size(), std::size_t{1});
     }
 
-    // The user's clicks and typing reach the handlers; what the behaviour sets
-    // itself raises nothing more.
-    void boxesAndTypingReachTheBehaviour() {
+    // The user's clicks reach the handlers; what the behaviour sets itself
+    // raises nothing more.
+    void boxClicksReachTheBehaviour() {
         QtHarness h;
-        h.Store(keys::kText1, "");
         QtForm1& window = h.Load();
         h.store.writes.clear();
         QTest::mouseClick(&window.Control(form1::Check4), Qt::LeftButton);
         QVERIFY(!window.Control(form1::Check8).isHidden());
         QTest::mouseClick(&window.Control(form1::Check8), Qt::LeftButton);
-        QTest::keyClicks(&window.Control(form1::Text1), "a b");
-        QCOMPARE(h.store.writes, (Writes{{"Windows Startup", "On"},
-                                         {"Minimized", "On"},
-                                         {"Text1", "a"},
-                                         {"Text1", "a "},
-                                         {"Text1", "a b"}}));
+        QCOMPARE(h.store.writes, (Writes{{"Windows Startup", "On"}, {"Minimized", "On"}}));
         QCOMPARE(h.startup.adds, 1);
+    }
+
+    // Typing changes the path box only. Enter, or the focus moving to another
+    // control, ends the edit; the window losing the activation and a popup do not.
+    void endsOfEditsReachTheBehaviour_data() {
+        QTest::addColumn<int>("reason");  // -1: the Enter key
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("Enter") << -1 << true;
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("Backtab") << int(Qt::BacktabFocusReason) << true;
+        QTest::newRow("Click") << int(Qt::MouseFocusReason) << true;
+        QTest::newRow("OtherWindow") << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("Popup") << int(Qt::PopupFocusReason) << false;
+    }
+
+    void endsOfEditsReachTheBehaviour() {
+        QFETCH(int, reason);
+        QFETCH(bool, ends);
+        QtHarness h;
+        h.Store(keys::kText1, "");
+        QtForm1& window = h.Load();
+        auto& text1 = window.Control<QLineEdit>(form1::Text1);
+        QTest::keyClicks(&text1, "a b");
+        QCOMPARE(h.store.writes, Writes{});
+        if (reason < 0) {
+            QTest::keyClick(&text1, Qt::Key_Return);
+        } else {
+            QFocusEvent focusOut(QEvent::FocusOut, static_cast<Qt::FocusReason>(reason));
+            QApplication::sendEvent(&text1, &focusOut);
+        }
+        QCOMPARE(h.store.writes, (ends ? Writes{{"Text1", "a b"}} : Writes{}));
+        QCOMPARE(window.Logic().LogPath(), std::string(ends ? "a b" : ""));
     }
 
     // Clicks on an item, also the selected one, and moves by keyboard are

@@ -61,7 +61,9 @@ void Form1::Form_Load() {
         ui_.window.SetIcon(s_.ghost.Icon());
         SetAppTitle();
     });
-    trap.Step(106, [&] { OpenHomePageAtRandom(s_.launcher, s_.drawHomePageNumber); });
+    trap.Step(106, [&] {
+        OpenHomePageAtRandom(s_.launcher, [&] { return s_.drawHomePageNumber(s_.clock); });
+    });
 
     bool cursorFile = false;
     const std::string cursorPath = InFolder(folder, "HAND-M.CUR");

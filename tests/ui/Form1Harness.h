@@ -59,7 +59,7 @@ public:
                         ++processEnds;
                         if (onEndProcess) onEndProcess();
                     },
-                .drawHomePageNumber = [this] { return homePageDraw; },
+                .drawHomePageNumber = [this](const Clock&) { return homePageDraw; },
                 .defaultLogPath = [this] { return defaultLog; },
                 .programFolder = programFolder};
     }

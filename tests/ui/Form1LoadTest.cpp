@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Form1Harness.h"
 #include "Vendor.h"
 #include "common/AppTitle.h"
 #include "tray/NotifyIconData.h"
+#include "ui/Main.h"
 #include "ui/Form1Design.h"
 
 namespace tess::test {
@@ -280,6 +284,29 @@ TEST_P(HomePageTest, OpensOnADrawOfSevenOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1Load, HomePageTest, ::testing::Values(1, 6, 7, 100));
+
+// The draw is seeded with the local time of day: seconds since midnight with
+// their fraction, taken from the clock it is given.
+TEST(HomePageDrawTest, IsSeededWithTheLocalTimeOfDay) {
+    const std::pair<LocalDateTime, std::uint32_t> rows[] = {
+        {{2026, 1, 1, 0, 0, 0, 0}, 0},
+        {{2026, 12, 7, 12, 34, 56, 789}, 45'296'789},
+        {{1999, 6, 30, 23, 59, 59, 999}, 86'399'999},
+    };
+    for (const auto& [time, seed] : rows) EXPECT_EQ(HomePageSeed(time), seed);
+
+    FakeClock clock;
+    std::set<int> drawn;
+    for (int ms = 0; ms < 5000; ++ms) {
+        clock.now = {2026, 12, 7, 6, 1, ms / 1000, ms % 1000};
+        const int number = DrawHomePageNumber(clock);
+        EXPECT_EQ(DrawHomePageNumber(clock), number);
+        drawn.insert(number);
+    }
+    EXPECT_EQ(drawn.size(), 100u);
+    EXPECT_EQ(*drawn.begin(), 1);
+    EXPECT_EQ(*drawn.rbegin(), 100);
+}
 
 TEST(Form1LoadTest, HomePageThatCannotOpenIsReportedAndTheLoadGoesOn) {
     Form1Harness h;

@@ -76,11 +76,28 @@ public:
     bool readable = true;
 };
 
-class FakeIntervalList : public IntervalList {
+// An operation of a fake control that a test makes fail, by its name.
+struct FailingOperation {
+    void Try(const char* operation) const {
+        if (failing == operation) throw Error(std::string(operation) + " failed");
+    }
+    std::string failing;
+};
+
+class FakeIntervalList : public IntervalList, public FailingOperation {
 public:
-    void AddColumn(const std::string& text) override { header = text; }
-    void SetColumnWidth(int twips) override { width = twips; }
-    void AddItem(const std::string& caption) override { items.push_back(caption); }
+    void AddColumn(const std::string& text) override {
+        Try("AddColumn");
+        header = text;
+    }
+    void SetColumnWidth(int twips) override {
+        Try("SetColumnWidth");
+        width = twips;
+    }
+    void AddItem(const std::string& caption) override {
+        Try("AddItem");
+        items.push_back(caption);
+    }
     int Count() const override { return static_cast<int>(items.size()); }
     void Select(int index) override { selected = index; }
     int SelectedIndex() const override { return selected; }
@@ -94,10 +111,16 @@ public:
     int selected = 0;
 };
 
-class FakeLogList : public LogList {
+class FakeLogList : public LogList, public FailingOperation {
 public:
-    void AddColumn(const std::string& text) override { header = text; }
-    void SetColumnWidth(int twips) override { width = twips; }
+    void AddColumn(const std::string& text) override {
+        Try("AddColumn");
+        header = text;
+    }
+    void SetColumnWidth(int twips) override {
+        Try("SetColumnWidth");
+        width = twips;
+    }
     void Append(const std::string& line) override { lines.push_back(line); }
     void Clear() override { lines.clear(); }
     std::string header;

@@ -254,6 +254,41 @@ INSTANTIATE_TEST_SUITE_P(
         FailingReadCase{"WholeStore", kWholeStoreFails, {162}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct ListStepCase {
+    const char* name;
+    ControlId list;
+    const char* operation;
+    Lines lines;
+};
+
+class ListStepTest : public ::testing::TestWithParam<ListStepCase> {};
+
+// Each step that fills the lists is reported at its own line.
+TEST_P(ListStepTest, FailureIsReportedAtItsLine) {
+    const ListStepCase& c = GetParam();
+    Form1Harness h;
+    FailingOperation& list = c.list == form1::ListView1
+                                 ? static_cast<FailingOperation&>(h.ui.ListView1)
+                                 : static_cast<FailingOperation&>(h.ui.ListView2);
+    list.failing = c.operation;
+    h.Load();
+    EXPECT_EQ(ReportLines(h.dialogs), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form1Load, ListStepTest,
+    ::testing::Values(
+        ListStepCase{"IntervalHeader", form1::ListView2, "AddColumn", {130}},
+        ListStepCase{"IntervalWidth", form1::ListView2, "SetColumnWidth", {132}},
+        // Then no item names the stored index.
+        ListStepCase{"IntervalItems",
+                     form1::ListView2,
+                     "AddItem",
+                     {134, 136, 138, 140, 142, 144, 146, 148, 150, 152, 154, 156, 164}},
+        ListStepCase{"LogHeader", form1::ListView1, "AddColumn", {158}},
+        ListStepCase{"LogWidth", form1::ListView1, "SetColumnWidth", {160}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(Form1LoadTest, StoredPathIsRestored) {
     Form1Harness h;
     const std::string path = h.temp.File("my logs/battery log.txt");

@@ -76,15 +76,9 @@ public:
     bool readable = true;
 };
 
-// An operation of a fake control that a test makes fail, by its name.
-struct FailingOperation {
-    void Try(const char* operation) const {
-        if (failing == operation) throw Error(std::string(operation) + " failed");
-    }
-    std::string failing;
-};
-
-class FakeIntervalList : public IntervalList, public FailingOperation {
+// A report list's column. A test makes an operation fail by naming it in `failing`.
+template <typename List>
+class FakeReportList : public List {
 public:
     void AddColumn(const std::string& text) override {
         Try("AddColumn");
@@ -94,6 +88,18 @@ public:
         Try("SetColumnWidth");
         width = twips;
     }
+    std::string header;
+    int width = 0;
+    std::string failing;
+
+protected:
+    void Try(const char* operation) const {
+        if (failing == operation) throw Error(std::string(operation) + " failed");
+    }
+};
+
+class FakeIntervalList : public FakeReportList<IntervalList> {
+public:
     void AddItem(const std::string& caption) override {
         Try("AddItem");
         items.push_back(caption);
@@ -105,26 +111,14 @@ public:
         if (selected == 0) return std::nullopt;
         return items.at(static_cast<std::size_t>(selected - 1));
     }
-    std::string header;
-    int width = 0;
     std::vector<std::string> items;
     int selected = 0;
 };
 
-class FakeLogList : public LogList, public FailingOperation {
+class FakeLogList : public FakeReportList<LogList> {
 public:
-    void AddColumn(const std::string& text) override {
-        Try("AddColumn");
-        header = text;
-    }
-    void SetColumnWidth(int twips) override {
-        Try("SetColumnWidth");
-        width = twips;
-    }
     void Append(const std::string& line) override { lines.push_back(line); }
     void Clear() override { lines.clear(); }
-    std::string header;
-    int width = 0;
     std::vector<std::string> lines;
 };
 

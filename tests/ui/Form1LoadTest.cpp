@@ -267,10 +267,7 @@ class ListStepTest : public ::testing::TestWithParam<ListStepCase> {};
 TEST_P(ListStepTest, FailureIsReportedAtItsLine) {
     const ListStepCase& c = GetParam();
     Form1Harness h;
-    FailingOperation& list = c.list == form1::ListView1
-                                 ? static_cast<FailingOperation&>(h.ui.ListView1)
-                                 : static_cast<FailingOperation&>(h.ui.ListView2);
-    list.failing = c.operation;
+    (c.list == form1::ListView1 ? h.ui.ListView1.failing : h.ui.ListView2.failing) = c.operation;
     h.Load();
     EXPECT_EQ(ReportLines(h.dialogs), c.lines);
 }

@@ -2,7 +2,8 @@
 
 namespace tess {
 
-// A local calendar date and time of day, to the second.
+// A local calendar date and time of day, to the second, with the fraction of
+// the second where the clock knows it.
 struct LocalDateTime {
     int year = 1970;
     int month = 1;
@@ -10,6 +11,7 @@ struct LocalDateTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int millisecond = 0;
 
     bool IsMidnight() const { return hour == 0 && minute == 0 && second == 0; }
     friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;

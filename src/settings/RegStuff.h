@@ -12,7 +12,9 @@ namespace tess::RegStuff {
 // Throws Error naming each location and its reason when neither takes it.
 void SetRunValue(AutostartEntry& entry, const std::string& fileName, const std::string& fullPath);
 
-// Deletes the entry `fileName` from both locations, each as far as it lets us.
+// Deletes the entry `fileName` from both locations. Throws Error naming each
+// location where the entry stays and its reason; an entry that is not there
+// counts as deleted.
 void DeleteRunValue(AutostartEntry& entry, const std::string& fileName);
 
 }  // namespace tess::RegStuff

@@ -8,7 +8,9 @@ namespace tess {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // The stored value, or `fallback` when it is not there. Never creates anything.
+    // The stored value, or `fallback` when it is not there (nor the store, its
+    // application or section). Never creates anything. Throws tess::Error with
+    // the place and the reason when the store is there but cannot be read.
     virtual std::string Read(const std::string& application, const std::string& section,
                              const std::string& key, const std::string& fallback) const = 0;
     // Stores the value, creating application and section as needed. Throws

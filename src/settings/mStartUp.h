@@ -19,6 +19,8 @@ public:
 
     // Throws Error when the program's path is not known or no location takes the entry.
     void AddToStartup() override;
+    // Throws Error when an entry stays; with the program's path unknown there is
+    // no entry to name, and nothing is done.
     void RemoveFromStartup() override;
 
 private:

@@ -55,8 +55,11 @@ public:
     virtual void Move(const TwipsRect& place) = 0;
 };
 
-// A one-line text box. What the user changes in it goes to the owner's change
-// handler; SetText does not.
+// A one-line text box. The user's typing changes its text only; the end of an
+// edit goes to the owner's editing-finished handler: Enter, or the focus moving
+// to another control of the same window (Tab, a click). The window losing the
+// activation (to a message box, another window, the tray) ends no edit, and
+// SetText raises nothing. An end without a change may be handed over too.
 class TextBox {
 public:
     virtual ~TextBox() = default;

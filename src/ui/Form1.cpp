@@ -28,7 +28,7 @@ Form1::~Form1() {
 }
 
 std::string Form1::LogPath() const {
-    return ui_.Text1.Text();
+    return logPath_;
 }
 
 void Form1::AddEntry(const std::string& line) {
@@ -36,9 +36,8 @@ void Form1::AddEntry(const std::string& line) {
 }
 
 void Form1::SetText1(const std::string& text) {
-    if (ui_.Text1.Text() == text) return;
-    ui_.Text1.SetText(text);
-    Text1_Change();
+    if (ui_.Text1.Text() != text) ui_.Text1.SetText(text);
+    if (logPath_ != text) Text1_Change();
 }
 
 void Form1::SetCheck(CheckBox& box, int value, void (Form1::*click)()) {

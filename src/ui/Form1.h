@@ -16,6 +16,8 @@
 
 namespace tess {
 
+class LoadSettings;
+
 // The captions of the automatic-logging switch, which are its state.
 inline constexpr const char* kTurnOnCaption = "Turn On Automatic Log";
 inline constexpr const char* kTurnOffCaption = "Turn Off Automatic Log";
@@ -57,7 +59,7 @@ public:
     // the tray, and is shown only when it is still minimised afterwards.
     void Show();
 
-    // LogView: the path box and the log list.
+    // LogView: the log path in force and the log list.
     std::string LogPath() const override;
     void AddEntry(const std::string& line) override;
 
@@ -73,7 +75,13 @@ public:
     void PushButton3_Click();
     void PushButton4_Click();
     void PushButton7_Click();
-    void Text1_Change();
+    // The user ended an edit of the path box: Enter, or the focus went to
+    // another control of the window. The window losing the activation (to a
+    // message box, another program, the tray) ends no edit. What the box holds
+    // then becomes the log path in force, and is stored; until then entries,
+    // commands and the stored setting keep the path in force before the edit,
+    // so that no entry goes to half a path and a restart never reads one.
+    void Text1_EditingFinished();
 
     // Start-up options.
     void Check4_Click();
@@ -105,14 +113,16 @@ public:
     cSysTray& cSysTray1() { return *cSysTray1_; }
 
 private:
-    void SelectStoredInterval(ErrorTrap& trap);
+    void SelectStoredInterval(ErrorTrap& trap, LoadSettings& stored);
     void SelectInterval(int index);
-    void RestoreAutomaticLog(ErrorTrap& trap);
-    void RestoreStartupOptions(ErrorTrap& trap);
+    void RestoreAutomaticLog(ErrorTrap& trap, LoadSettings& stored);
+    void RestoreStartupOptions(ErrorTrap& trap, LoadSettings& stored);
     // A change of the path box's text or of a check box's value raises its
     // change or click handling, as the user's change does; setting what is
     // already there raises nothing.
     void SetText1(const std::string& text);
+    // The path box's text becomes the log path in force, and is stored.
+    void Text1_Change();
     void SetCheck(CheckBox& box, int value, void (Form1::*click)());
     bool AutomaticLogOn() const;
     bool TickGoesOn();
@@ -125,6 +135,8 @@ private:
     IntervalSave intervalSave_;
     std::unique_ptr<cSysTray> cSysTray1_;
 
+    // The log path in force: what the path box held when its last edit ended.
+    std::string logPath_;
     bool isLoading_ = false;
     bool shuttingDown_ = false;
     std::int32_t elapsedSeconds_ = 0;

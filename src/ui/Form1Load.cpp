@@ -1,3 +1,8 @@
+#include <algorithm>
+#include <exception>
+#include <string>
+#include <vector>
+
 #include "common/AppTitle.h"
 #include "common/Error.h"
 #include "common/Files.h"
@@ -16,8 +21,36 @@ constexpr int kFirstIntervalLine = 134;
 constexpr int kColumnWidthTwips = 7000;
 }  // namespace
 
+// A read that fails is reported at the line of the step that reads, and gives
+// the key's default as an absent value does, so that the load goes on as at a
+// first start. An unreadable store fails every read alike: a failure already
+// reported in this load is not reported again.
+class LoadSettings {
+public:
+    LoadSettings(const Settings& settings, ErrorTrap& trap) : settings_(settings), trap_(trap) {}
+
+    std::string Get(const char* key, const std::string& fallback) {
+        try {
+            return settings_.Get(key, fallback);
+        } catch (const std::exception& failure) {
+            const std::string reason = failure.what();
+            if (std::find(reported_.begin(), reported_.end(), reason) == reported_.end()) {
+                reported_.push_back(reason);
+                trap_.Report(trap_.line(), reason);
+            }
+            return fallback;
+        }
+    }
+
+private:
+    const Settings& settings_;
+    ErrorTrap& trap_;
+    std::vector<std::string> reported_;
+};
+
 void Form1::Form_Load() {
     ErrorTrap trap(s_.dialogs, "Form1", "Form_Load");
+    LoadSettings stored(settings_, trap);
     const std::string folder = s_.programFolder.empty() ? ProgramFolder() : s_.programFolder;
 
     trap.Step(100, [&] { ApplySkin(ui_.window, form1::kDesign, folder); });
@@ -28,7 +61,9 @@ void Form1::Form_Load() {
         ui_.window.SetIcon(s_.ghost.Icon());
         SetAppTitle();
     });
-    trap.Step(106, [&] { OpenHomePageAtRandom(s_.launcher, s_.drawHomePageNumber); });
+    trap.Step(106, [&] {
+        OpenHomePageAtRandom(s_.launcher, [&] { return s_.drawHomePageNumber(s_.clock); });
+    });
 
     bool cursorFile = false;
     const std::string cursorPath = InFolder(folder, "HAND-M.CUR");
@@ -49,31 +84,34 @@ void Form1::Form_Load() {
     trap.Step(158, [&] { ui_.ListView1.AddColumn("Battery Level"); });
     trap.Step(160, [&] { ui_.ListView1.SetColumnWidth(kColumnWidthTwips); });
 
-    SelectStoredInterval(trap);
+    SelectStoredInterval(trap, stored);
 
     trap.Step(168, [&] { DefaultLogPath = s_.defaultLogPath(); });
     // Raises Text1_Change, which stores the path: a first start stores the default.
-    trap.Step(170, [&] { SetText1(settings_.Get(keys::kText1, DefaultLogPath)); });
+    trap.Step(170, [&] { SetText1(stored.Get(keys::kText1, DefaultLogPath)); });
 
-    RestoreAutomaticLog(trap);
+    RestoreAutomaticLog(trap, stored);
 
     trap.Step(188, [&] { cSysTray1_->SetTrayTip(kProductTitle); });
     trap.Step(190, [&] { cSysTray1_->SetInTray(true); });
 
-    RestoreStartupOptions(trap);
+    RestoreStartupOptions(trap, stored);
 
     trap.Step(206, [&] { isLoading_ = false; });
 }
 
-void Form1::SelectStoredInterval(ErrorTrap& trap) {
+void Form1::SelectStoredInterval(ErrorTrap& trap, LoadSettings& stored) {
     // A value that is not a number leaves the index at 0, which names no item:
-    // both steps are reported and no interval is selected.
+    // both steps are reported.
     std::int16_t index = 0;
     trap.Step(162, [&] {
-        index =
-            ToInteger16(settings_.Get(keys::kOftenIndex, std::to_string(kDefaultIntervalIndex)));
+        index = ToInteger16(stored.Get(keys::kOftenIndex, std::to_string(kDefaultIntervalIndex)));
     });
-    trap.Step(164, [&] { SelectInterval(index); });
+    if (trap.Step(164, [&] { SelectInterval(index); })) return;
+    // Without a selection the countdown would count on for ever and never log.
+    // The list shows, and the tick uses, the default interval; the stored value
+    // stays until the user picks one.
+    if (ui_.ListView2.Count() >= kDefaultIntervalIndex) ui_.ListView2.Select(kDefaultIntervalIndex);
 }
 
 // Only the selection changes: the choice handling does not run.
@@ -82,9 +120,9 @@ void Form1::SelectInterval(int index) {
     ui_.ListView2.Select(index);
 }
 
-void Form1::RestoreAutomaticLog(ErrorTrap& trap) {
+void Form1::RestoreAutomaticLog(ErrorTrap& trap, LoadSettings& stored) {
     std::string state;
-    trap.Step(172, [&] { state = settings_.Get(keys::kStartStopState, kOff); });
+    trap.Step(172, [&] { state = stored.Get(keys::kStartStopState, kOff); });
     bool off = false;
     bool on = false;
     trap.Step(174, [&] { off = state == kOff; });
@@ -102,13 +140,13 @@ void Form1::RestoreAutomaticLog(ErrorTrap& trap) {
 
 // Setting the boxes raises their click handling, which does nothing for Check4
 // while the load runs and writes back the stored value for Check8.
-void Form1::RestoreStartupOptions(ErrorTrap& trap) {
+void Form1::RestoreStartupOptions(ErrorTrap& trap, LoadSettings& stored) {
     trap.Step(192, [&] {
-        SetCheck(ui_.Check4, settings_.Get(keys::kWindowsStartup, kOff) == kOn ? 1 : 0,
+        SetCheck(ui_.Check4, stored.Get(keys::kWindowsStartup, kOff) == kOn ? 1 : 0,
                  &Form1::Check4_Click);
     });
     trap.Step(194, [&] {
-        SetCheck(ui_.Check8, settings_.Get(keys::kMinimized, kOff) == kOn ? 1 : 0,
+        SetCheck(ui_.Check8, stored.Get(keys::kMinimized, kOff) == kOn ? 1 : 0,
                  &Form1::Check8_Click);
     });
     bool startsWithSystem = false;

@@ -52,7 +52,14 @@ void Form1::PushButton4_Click() {
         answer = s_.dialogs.Message({kClearQuestion, "", MessageButtons::YesNo});
     });
     if (answer != MessageAnswer::Yes) return;
-    trap.Step(102, [&] { RemoveFile(LogPath(), [this] { Yield(); }); });
+    // A close handled while pending events run begins the shutdown, after which
+    // nothing is deleted or emptied.
+    const auto goesOn = [this] {
+        Yield();
+        return !shuttingDown_;
+    };
+    trap.Step(102, [&] { RemoveFile(LogPath(), goesOn); });
+    if (shuttingDown_) return;
     trap.Step(104, [&] { ui_.ListView1.Clear(); });
 }
 
@@ -67,10 +74,18 @@ void Form1::PushButton7_Click() {
     trap.Step(102, [&] { SetText1(*chosen); });
 }
 
-// Every change of the path, whoever makes it, is stored at once.
+// The path takes effect when its edit ends, whoever makes it, and is stored at once.
 void Form1::Text1_Change() {
+    logPath_ = ui_.Text1.Text();
     RunQuietly(s_.diagnostics, "Form1.Text1_Change",
-               [&] { settings_.Save(keys::kText1, LogPath()); });
+               [&] { settings_.Save(keys::kText1, logPath_); });
+}
+
+// Once the shutdown has begun (the focus leaves the box as the window closes)
+// nothing is stored any more.
+void Form1::Text1_EditingFinished() {
+    if (shuttingDown_ || ui_.Text1.Text() == logPath_) return;
+    Text1_Change();
 }
 
 }  // namespace tess

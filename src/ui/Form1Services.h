@@ -47,8 +47,8 @@ struct Form1Services {
     std::function<void()> yield;
     // Ends the process at once: no further event handler of the program runs.
     std::function<void()> endProcess;
-    // A whole number from 1 to 100.
-    std::function<int()> drawHomePageNumber = DrawHomePageNumber;
+    // A whole number from 1 to 100, drawn at the clock's time.
+    std::function<int(const Clock&)> drawHomePageNumber = DrawHomePageNumber;
     // The platform's default log path (from TEMP).
     std::function<std::string()> defaultLogPath = [] {
         return ComputeDefaultLogPath(kProductTitle);

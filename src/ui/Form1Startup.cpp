@@ -1,38 +1,49 @@
 #include <exception>
+#include <functional>
+#include <string>
 
 #include "ui/Form1.h"
 #include "ui/QuietReport.h"
 
 namespace tess {
 
-// Start with the system. A registration the system refuses is reported, and the
-// box, the option under it and the stored setting go back to what they were:
-// the box never claims a start-up that will not happen.
+// Start with the system. A change the system refuses (no location takes the
+// entry, or one keeps it) is reported with each location and reason, and the
+// boxes and the stored settings go back to what they were: the box never claims
+// a start-up that will not happen, nor denies one that will.
 void Form1::Check4_Click() {
     if (isLoading_) return;
-    Diagnostics& diagnostics = s_.diagnostics;
-    if (ui_.Check4.Value() != 1) {
-        SetCheck(ui_.Check8, 0, &Form1::Check8_Click);  // stores "Off"
-        ui_.Check8.SetVisible(false);
-        RunQuietly(diagnostics, "Form1.Check4_Click",
-                   [&] { settings_.Save(keys::kWindowsStartup, kOff); });
-        RunQuietly(diagnostics, "Form1.Check4_Click", [&] { s_.startup.RemoveFromStartup(); });
-        return;
-    }
+    const bool checking = ui_.Check4.Value() == 1;
+    const int check8 = ui_.Check8.Value();
     const bool check8Shown = ui_.Check8.Visible();
-    const std::string stored = settings_.Get(keys::kWindowsStartup, kOff);
-    ui_.Check8.SetVisible(true);
-    RunQuietly(diagnostics, "Form1.Check4_Click",
-               [&] { settings_.Save(keys::kWindowsStartup, kOn); });
+    // The handler has no report of its own: a failed read or write is a warning.
+    const auto quietly = [this](const std::function<void()>& work) {
+        RunQuietly(s_.diagnostics, "Form1.Check4_Click", work);
+    };
+    const auto save = [&](const char* key, const std::string& value) {
+        quietly([&] { settings_.Save(key, value); });
+    };
+    std::string stored = kOff;
+    quietly([&] { stored = settings_.Get(keys::kWindowsStartup, kOff); });
     try {
-        s_.startup.AddToStartup();
+        if (checking) {
+            ui_.Check8.SetVisible(true);
+            save(keys::kWindowsStartup, kOn);
+            s_.startup.AddToStartup();
+        } else {
+            SetCheck(ui_.Check8, 0, &Form1::Check8_Click);  // stores "Off"
+            ui_.Check8.SetVisible(false);
+            save(keys::kWindowsStartup, kOff);
+            s_.startup.RemoveFromStartup();
+        }
     } catch (const std::exception& refused) {
         s_.dialogs.Message({refused.what(), "", MessageButtons::Ok, MessageIcon::Exclamation});
-        // Put back without raising the box's click handling again.
-        ui_.Check4.SetValue(0);
+        // Check4 goes back without raising its click handling again; Check8's
+        // stores its value again.
+        ui_.Check4.SetValue(checking ? 0 : 1);
+        SetCheck(ui_.Check8, check8, &Form1::Check8_Click);
         ui_.Check8.SetVisible(check8Shown);
-        RunQuietly(diagnostics, "Form1.Check4_Click",
-                   [&] { settings_.Save(keys::kWindowsStartup, stored); });
+        save(keys::kWindowsStartup, stored);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "ui/Main.h"
 
-#include <chrono>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -36,11 +35,13 @@ void OpenHomePageAtRandom(Launcher& launcher, const std::function<int()>& draw) 
     launcher.OpenUrl(std::string("https://") + kVendorHost + "/");
 }
 
-int DrawHomePageNumber() {
-    using namespace std::chrono;
-    const auto sinceMidnight = system_clock::now().time_since_epoch() % days(1);
-    std::mt19937 generator(
-        static_cast<unsigned>(duration_cast<milliseconds>(sinceMidnight).count()));
+std::uint32_t HomePageSeed(const LocalDateTime& t) {
+    return static_cast<std::uint32_t>(((t.hour * 60 + t.minute) * 60 + t.second) * 1000 +
+                                      t.millisecond);
+}
+
+int DrawHomePageNumber(const Clock& clock) {
+    std::mt19937 generator(HomePageSeed(clock.Now()));
     return std::uniform_int_distribution<int>(1, 100)(generator);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
+#include "common/Clock.h"
 #include "ui/Design.h"
 
 namespace tess {
@@ -23,7 +25,11 @@ void ApplySkin(Window& window, const WindowDesign& design, const std::string& pr
 // comes out as 7: on one start in a hundred.
 void OpenHomePageAtRandom(Launcher& launcher, const std::function<int()>& draw);
 
-// The draw of OpenHomePageAtRandom: a generator seeded with the time of day.
-int DrawHomePageNumber();
+// The seed of the home page's draw: the local time of day in milliseconds
+// since midnight (its seconds with their fraction).
+std::uint32_t HomePageSeed(const LocalDateTime& localTime);
+
+// The draw of OpenHomePageAtRandom: a generator seeded with the clock's local time of day.
+int DrawHomePageNumber(const Clock& clock);
 
 }  // namespace tess

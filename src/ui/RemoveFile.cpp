@@ -37,8 +37,8 @@ void ForceDeleteFile(const std::string& path) {
     Delete(file);
 }
 
-void RemoveFile(const std::string& path, const std::function<void()>& yield) {
-    yield();
+void RemoveFile(const std::string& path, const std::function<bool()>& yield) {
+    if (!yield()) return;
     if (IsDeletable(Utf8Path(path)) && Delete(Utf8Path(path))) return;
     ForceDeleteFile(path);
 }

@@ -14,6 +14,9 @@ class FakeSettingsStore : public SettingsStore {
 public:
     std::string Read(const std::string& application, const std::string& section,
                      const std::string& key, const std::string& fallback) const override {
+        if (const auto failure = readFailures.find(key); failure != readFailures.end()) {
+            throw Error(failure->second);
+        }
         const auto it = values.find({application, section, key});
         return it == values.end() ? fallback : it->second;
     }
@@ -27,6 +30,8 @@ public:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes;
     bool failWrites = false;
+    // The keys whose reads fail, with the reason.
+    std::map<std::string, std::string> readFailures;
 };
 
 }  // namespace tess::test

@@ -110,10 +110,16 @@ TEST_F(mStartUpTest, RemoveDeletesFromBothLocations) {
     EXPECT_EQ(entry.entries, Expected(AutostartScope::User, "other", "/usr/bin/other"));
 }
 
-TEST_F(mStartUpTest, RemoveGoesOnWhenOneLocationRefuses) {
+// The other location is still cleared, and the one where the entry stays is named.
+TEST_F(mStartUpTest, RemoveGoesOnWhenOneLocationRefusesAndThrowsNamingIt) {
     entry.entries[{AutostartScope::User, "tessaline"}] = executable;
     entry.refused[AutostartScope::Machine] = "Permission denied";
-    EXPECT_NO_THROW(startup.RemoveFromStartup());
+    try {
+        startup.RemoveFromStartup();
+        FAIL() << "the failure must be reported";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Cannot delete machine/tessaline: Permission denied");
+    }
     EXPECT_TRUE(entry.entries.empty());
     EXPECT_EQ(entry.calls,
               (std::vector<std::string>{"delete machine/tessaline", "delete user/tessaline"}));

@@ -76,11 +76,34 @@ public:
     bool readable = true;
 };
 
-class FakeIntervalList : public IntervalList {
+// A report list's column. A test makes an operation fail by naming it in `failing`.
+template <typename List>
+class FakeReportList : public List {
 public:
-    void AddColumn(const std::string& text) override { header = text; }
-    void SetColumnWidth(int twips) override { width = twips; }
-    void AddItem(const std::string& caption) override { items.push_back(caption); }
+    void AddColumn(const std::string& text) override {
+        Try("AddColumn");
+        header = text;
+    }
+    void SetColumnWidth(int twips) override {
+        Try("SetColumnWidth");
+        width = twips;
+    }
+    std::string header;
+    int width = 0;
+    std::string failing;
+
+protected:
+    void Try(const char* operation) const {
+        if (failing == operation) throw Error(std::string(operation) + " failed");
+    }
+};
+
+class FakeIntervalList : public FakeReportList<IntervalList> {
+public:
+    void AddItem(const std::string& caption) override {
+        Try("AddItem");
+        items.push_back(caption);
+    }
     int Count() const override { return static_cast<int>(items.size()); }
     void Select(int index) override { selected = index; }
     int SelectedIndex() const override { return selected; }
@@ -88,20 +111,14 @@ public:
         if (selected == 0) return std::nullopt;
         return items.at(static_cast<std::size_t>(selected - 1));
     }
-    std::string header;
-    int width = 0;
     std::vector<std::string> items;
     int selected = 0;
 };
 
-class FakeLogList : public LogList {
+class FakeLogList : public FakeReportList<LogList> {
 public:
-    void AddColumn(const std::string& text) override { header = text; }
-    void SetColumnWidth(int twips) override { width = twips; }
     void Append(const std::string& line) override { lines.push_back(line); }
     void Clear() override { lines.clear(); }
-    std::string header;
-    int width = 0;
     std::vector<std::string> lines;
 };
 

@@ -70,10 +70,14 @@ public:
         ++adds;
         if (refusal) throw Error(*refusal);
     }
-    void RemoveFromStartup() override { ++removes; }
+    void RemoveFromStartup() override {
+        ++removes;
+        if (removalRefusal) throw Error(*removalRefusal);
+    }
     int adds = 0;
     int removes = 0;
     std::optional<std::string> refusal;
+    std::optional<std::string> removalRefusal;
 };
 
 class RecordingClipboard : public Clipboard {

@@ -59,7 +59,7 @@ public:
                         ++processEnds;
                         if (onEndProcess) onEndProcess();
                     },
-                .drawHomePageNumber = [this] { return homePageDraw; },
+                .drawHomePageNumber = [this](const Clock&) { return homePageDraw; },
                 .defaultLogPath = [this] { return defaultLog; },
                 .programFolder = programFolder};
     }
@@ -149,10 +149,10 @@ public:
 
     std::string LogText() const { return ReadAll(form->LogPath()); }
     std::vector<std::string>& Entries() { return ui.ListView1.lines; }
-    // The user types a new path: the box changes, then its change handler runs.
+    // The user types a new path and ends the edit (Enter, or the focus moves on).
     void TypePath(const std::string& path) {
         ui.Text1.text = path;
-        form->Text1_Change();
+        form->Text1_EditingFinished();
     }
 
     FakeGhostControls ghostUi;

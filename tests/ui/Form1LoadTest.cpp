@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Form1Harness.h"
 #include "Vendor.h"
 #include "common/AppTitle.h"
 #include "tray/NotifyIconData.h"
+#include "ui/Main.h"
 #include "ui/Form1Design.h"
 
 namespace tess::test {
@@ -170,18 +174,117 @@ TEST_P(OftenIndexTest, BadValuesAreReportedAndTheLoadGoesOn) {
     EXPECT_EQ(h.Stored(keys::kOftenIndex), std::optional<std::string>(c.stored));
 }
 
+// A value that names no item is reported, and the list shows the default interval.
 INSTANTIATE_TEST_SUITE_P(Form1Load, OftenIndexTest,
-                         ::testing::Values(OftenIndexCase{"NotANumber", "abc", {162, 164}, 0},
-                                           OftenIndexCase{"Beyond16Bits", "70000", {162, 164}, 0},
-                                           OftenIndexCase{"Empty", "", {162, 164}, 0},
-                                           OftenIndexCase{"Zero", "0", {164}, 0},
-                                           OftenIndexCase{"Thirteen", "13", {164}, 0},
-                                           OftenIndexCase{"MinusOne", "-1", {164}, 0},
+                         ::testing::Values(OftenIndexCase{"NotANumber", "abc", {162, 164}, 2},
+                                           OftenIndexCase{"Beyond16Bits", "70000", {162, 164}, 2},
+                                           OftenIndexCase{"Empty", "", {162, 164}, 2},
+                                           OftenIndexCase{"Zero", "0", {164}, 2},
+                                           OftenIndexCase{"Thirteen", "13", {164}, 2},
+                                           OftenIndexCase{"MinusOne", "-1", {164}, 2},
                                            OftenIndexCase{"Twelve", "12", {}, 12},
                                            OftenIndexCase{"Spaces", " 5 ", {}, 5},
                                            OftenIndexCase{"HalfRoundsToEven", "2.5", {}, 2},
                                            OftenIndexCase{"FractionRounds", "3.6", {}, 4}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Logging on with a stored index that names no item: the default interval's
+// countdown runs and writes its entry, and the stored value is not replaced.
+TEST(Form1LoadTest, IndexNamingNoItemLogsAtTheDefaultInterval) {
+    Form1Harness h;
+    h.Store(keys::kOftenIndex, "13");
+    h.Store(keys::kStartStopState, "On");
+    Form1& form = h.Load();
+    for (int tick = 0; tick < 5; ++tick) h.timer1.Elapse();
+    EXPECT_EQ(form.CurrentInterval(), 5);
+    EXPECT_EQ(h.Entries().size(), 2u);
+    EXPECT_EQ(h.Stored(keys::kOftenIndex), "13");
+}
+
+struct FailingReadCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> failures;  // key, reason
+    Lines lines;
+};
+
+class FailingReadTest : public ::testing::TestWithParam<FailingReadCase> {};
+
+// Each failing read is reported at its step's line and gives the default; a
+// store that fails every read alike is reported once.
+TEST_P(FailingReadTest, IsReportedAndTheLoadGoesOnWithTheDefault) {
+    Form1Harness h;
+    h.Store(keys::kOftenIndex, "5");
+    h.Store(keys::kStartStopState, "On");
+    h.Store(keys::kWindowsStartup, "On");
+    h.Store(keys::kMinimized, "On");
+    for (const auto& [key, reason] : GetParam().failures) h.store.readFailures[key] = reason;
+    h.Load();
+    EXPECT_EQ(ReportLines(h.dialogs), GetParam().lines);
+    for (const auto& m : h.dialogs.messages) {
+        EXPECT_EQ(m.text.rfind("Cannot read ", 0), 0u) << m.text;
+        EXPECT_NE(m.text.find(".Form1.Form_Load at line"), std::string::npos) << m.text;
+    }
+    const auto failed = [&](const char* key) { return h.store.readFailures.contains(key); };
+    EXPECT_EQ(h.ui.ListView2.selected, failed(keys::kOftenIndex) ? 2 : 5);
+    EXPECT_EQ(h.ui.Text1.text, h.defaultLog);
+    EXPECT_EQ(h.ui.PushButton5.caption,
+              failed(keys::kStartStopState) ? "Turn On Automatic Log" : "Turn Off Automatic Log");
+    EXPECT_EQ(h.ui.Check4.value, failed(keys::kWindowsStartup) ? 0 : 1);
+    EXPECT_EQ(h.ui.Check8.value, failed(keys::kMinimized) ? 0 : 1);
+}
+
+const std::vector<std::pair<const char*, const char*>> kWholeStoreFails = {
+    {keys::kOftenIndex, "Cannot read the file: Permission denied"},
+    {keys::kText1, "Cannot read the file: Permission denied"},
+    {keys::kStartStopState, "Cannot read the file: Permission denied"},
+    {keys::kWindowsStartup, "Cannot read the file: Permission denied"},
+    {keys::kMinimized, "Cannot read the file: Permission denied"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Form1Load, FailingReadTest,
+    ::testing::Values(
+        FailingReadCase{"OftenIndex", {{keys::kOftenIndex, "Cannot read OftenIndex"}}, {162}},
+        FailingReadCase{"Text1", {{keys::kText1, "Cannot read Text1"}}, {170}},
+        FailingReadCase{"StartStopState", {{keys::kStartStopState, "Cannot read it"}}, {172}},
+        FailingReadCase{"WindowsStartup", {{keys::kWindowsStartup, "Cannot read it"}}, {192}},
+        FailingReadCase{"Minimized", {{keys::kMinimized, "Cannot read Minimized"}}, {194}},
+        FailingReadCase{"TwoReasons",
+                        {{keys::kText1, "Cannot read Text1"}, {keys::kMinimized, "Cannot read M"}},
+                        {170, 194}},
+        FailingReadCase{"WholeStore", kWholeStoreFails, {162}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ListStepCase {
+    const char* name;
+    ControlId list;
+    const char* operation;
+    Lines lines;
+};
+
+class ListStepTest : public ::testing::TestWithParam<ListStepCase> {};
+
+// Each step that fills the lists is reported at its own line.
+TEST_P(ListStepTest, FailureIsReportedAtItsLine) {
+    const ListStepCase& c = GetParam();
+    Form1Harness h;
+    (c.list == form1::ListView1 ? h.ui.ListView1.failing : h.ui.ListView2.failing) = c.operation;
+    h.Load();
+    EXPECT_EQ(ReportLines(h.dialogs), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form1Load, ListStepTest,
+    ::testing::Values(
+        ListStepCase{"IntervalHeader", form1::ListView2, "AddColumn", {130}},
+        ListStepCase{"IntervalWidth", form1::ListView2, "SetColumnWidth", {132}},
+        // Then no item names the stored index.
+        ListStepCase{"IntervalItems",
+                     form1::ListView2,
+                     "AddItem",
+                     {134, 136, 138, 140, 142, 144, 146, 148, 150, 152, 154, 156, 164}},
+        ListStepCase{"LogHeader", form1::ListView1, "AddColumn", {158}},
+        ListStepCase{"LogWidth", form1::ListView1, "SetColumnWidth", {160}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Form1LoadTest, StoredPathIsRestored) {
     Form1Harness h;
@@ -213,6 +316,29 @@ TEST_P(HomePageTest, OpensOnADrawOfSevenOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Form1Load, HomePageTest, ::testing::Values(1, 6, 7, 100));
+
+// The draw is seeded with the local time of day: seconds since midnight with
+// their fraction, taken from the clock it is given.
+TEST(HomePageDrawTest, IsSeededWithTheLocalTimeOfDay) {
+    const std::pair<LocalDateTime, std::uint32_t> rows[] = {
+        {{2026, 1, 1, 0, 0, 0, 0}, 0},
+        {{2026, 12, 7, 12, 34, 56, 789}, 45'296'789},
+        {{1999, 6, 30, 23, 59, 59, 999}, 86'399'999},
+    };
+    for (const auto& [time, seed] : rows) EXPECT_EQ(HomePageSeed(time), seed);
+
+    FakeClock clock;
+    std::set<int> drawn;
+    for (int ms = 0; ms < 5000; ++ms) {
+        clock.now = {2026, 12, 7, 6, 1, ms / 1000, ms % 1000};
+        const int number = DrawHomePageNumber(clock);
+        EXPECT_EQ(DrawHomePageNumber(clock), number);
+        drawn.insert(number);
+    }
+    EXPECT_EQ(drawn.size(), 100u);
+    EXPECT_EQ(*drawn.begin(), 1);
+    EXPECT_EQ(*drawn.rbegin(), 100);
+}
 
 TEST(Form1LoadTest, HomePageThatCannotOpenIsReportedAndTheLoadGoesOn) {
     Form1Harness h;

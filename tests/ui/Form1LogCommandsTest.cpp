@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -155,17 +156,27 @@ TEST_P(ClearLogTest, DeletesTheFileAndEmptiesTheList) {
 INSTANTIATE_TEST_SUITE_P(LogCommands, ClearLogTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "ReadOnly" : "Writable"; });
 
-TEST_F(LogCommandsTest, ClearLogLetsPendingEventsRunFirst) {
+// What runs while Clear Log lets pending events run: a queued entry goes with
+// the file; a close begins the shutdown, which goes on alone, leaving the log
+// and the list.
+class ClearLogPendingEventTest : public LogCommandsTest,
+                                 public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ClearLogPendingEventTest, RunsFirst) {
+    const bool close = GetParam();
     const std::string path = temp.File("log.txt");
     Form1& form = LoadWithPath(path);
     form.PushButton6_Click();
     yields = 0;
-    duringYield[1] = [&] { form.PushButton6_Click(); };
+    duringYield[1] = [&] { close ? form.Form_QueryUnload() : form.PushButton6_Click(); };
     form.PushButton4_Click();
-    // The entry written during the pass of pending events went with the file.
-    EXPECT_FALSE(fs::exists(path));
-    EXPECT_TRUE(Entries().empty());
+    EXPECT_EQ(fs::exists(path), close);
+    EXPECT_EQ(Entries().size(), close ? 1u : 0u);
+    EXPECT_EQ(processEnds, close ? 1 : 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(LogCommands, ClearLogPendingEventTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Close" : "QueuedEntry"; });
 
 // Never by pattern, never a folder or what is in it.
 struct NotDeletedCase {
@@ -220,10 +231,52 @@ TEST_P(NoNewPathTest, ChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(LogCommands, NoNewPathTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "SameFile" : "Cancelled"; });
 
-TEST_F(LogCommandsTest, EveryChangeOfThePathIsStored) {
-    LoadWithPath("");
-    for (const char* typed : {"a", "a ", "a b"}) TypePath(typed);
-    EXPECT_EQ(store.writes, (Writes{{"Text1", "a"}, {"Text1", "a "}, {"Text1", "a b"}}));
+// Retyping the path while logging every second: every entry goes to the path
+// in force until the edit ends, nothing half typed is stored or reported, and
+// then the new path takes over. An end without a change stores nothing; nor
+// does one after a close began the shutdown.
+TEST_F(LogCommandsTest, AnEditOfThePathTakesEffectWhenItEnds) {
+    const std::string folder = temp.File("logs");
+    fs::create_directories(folder);
+    const std::string old = folder + "/a.txt";
+    const std::string typed = folder + "/b.txt";
+    Store(keys::kOftenIndex, "1");
+    Form1& form = LoadWithPath(old);
+    form.PushButton5_Click();
+    store.writes.clear();
+    std::vector<std::string> keystrokes;
+    for (std::size_t n = old.size() - 1; n > folder.size(); --n) {
+        keystrokes.push_back(old.substr(0, n));
+    }
+    for (std::size_t n = folder.size() + 1; n <= typed.size(); ++n) {
+        keystrokes.push_back(typed.substr(0, n));
+    }
+    for (const std::string& text : keystrokes) {
+        ui.Text1.text = text;
+        timer1.Elapse();
+    }
+    EXPECT_TRUE(store.writes.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
+    std::string expected;
+    for (std::size_t i = 0; i <= keystrokes.size(); ++i) expected += kAcLine;
+    EXPECT_EQ(ReadAll(old), expected);
+
+    form.Text1_EditingFinished();
+    form.Text1_EditingFinished();
+    timer1.Elapse();
+    EXPECT_EQ(store.writes, (Writes{{"Text1", typed}}));
+    EXPECT_EQ(ReadAll(typed), kAcLine);
+    std::vector<std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        files.push_back(entry.path().filename().string());
+    }
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"a.txt", "b.txt"}));
+
+    ui.Text1.text = folder + "/c.txt";
+    form.Form_QueryUnload();
+    form.Text1_EditingFinished();
+    EXPECT_EQ(Stored(keys::kText1), typed);
 }
 
 TEST_F(LogCommandsTest, HelpNamesTheContactPage) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Form1Harness.h"
@@ -65,38 +66,43 @@ TEST_F(StartupTest, CheckingAgainLeavesTheTrayOptionClear) {
 
 struct RefusalCase {
     const char* name;
-    const char* stored;
-    int check8;
+    const char* windowsStartup;  // as stored; "On" loads Check4 checked
+    const char* minimized;
 };
 
 class RefusedRegistrationTest : public StartupTest,
                                 public ::testing::WithParamInterface<RefusalCase> {};
 
+// The system refuses to add the entry, or to remove it: the refusal is shown,
+// and the boxes and the stored settings are as they were before the click.
 TEST_P(RefusedRegistrationTest, IsReportedAndUndone) {
     const RefusalCase& c = GetParam();
-    LoadWith(c.stored, c.check8 == 1 ? "On" : "Off");
-    const std::string reason =
-        "Cannot write /etc/xdg/autostart/tessaline.desktop: Permission denied";
-    startup.refusal = reason;
+    LoadWith(c.windowsStartup, c.minimized);
+    const bool removing = ui.Check4.value == 1;
+    const std::string reason = std::string("Cannot ") + (removing ? "delete" : "write") +
+                               " /etc/xdg/autostart/tessaline.desktop: Permission denied";
+    (removing ? startup.removalRefusal : startup.refusal) = reason;
+    const auto state = [&] {
+        return std::tuple(ui.Check4.value, ui.Check8.value, ui.Check8.visible,
+                          Stored(keys::kWindowsStartup), Stored(keys::kMinimized));
+    };
+    const auto before = state();
     ClickCheck4();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, reason);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(dialogs.messages[0].title, "");
-    EXPECT_EQ(ui.Check4.value, 0);
-    EXPECT_FALSE(ui.Check8.visible);
-    EXPECT_EQ(ui.Check8.value, c.check8);
-    EXPECT_EQ(Stored(keys::kWindowsStartup), std::optional<std::string>(c.stored));
-    EXPECT_EQ(startup.adds, 1);
-    EXPECT_EQ(startup.removes, 0);
-    EXPECT_EQ(Stored(keys::kMinimized), c.check8 == 1 ? "On" : "Off");
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(startup.adds + startup.removes, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Startup, RefusedRegistrationTest,
-                         ::testing::Values(RefusalCase{"StoredOff", "Off", 0},
-                                           RefusalCase{"StoredLowerCaseOnWithTheTrayOption", "on",
-                                                       1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Startup, RefusedRegistrationTest,
+    ::testing::Values(RefusalCase{"AddStoredOff", "Off", "Off"},
+                      RefusalCase{"AddStoredLowerCaseOnWithTheTrayOption", "on", "On"},
+                      RefusalCase{"RemoveWithTheTrayOption", "On", "On"},
+                      RefusalCase{"RemoveWithoutTheTrayOption", "On", "Off"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartupTest, TrayOptionIsStored) {
     LoadWith("On", "Off");

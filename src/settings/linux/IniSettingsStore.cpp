@@ -423,8 +423,14 @@ std::string IniSettingsStore::FilePath(const std::string& application) const {
 
 std::string IniSettingsStore::Read(const std::string& application, const std::string& section,
                                    const std::string& key, const std::string& fallback) const {
+    const std::string path = FilePath(application);
     std::string content;
-    if (ReadFile(FilePath(application), content) != 0) return fallback;
+    if (const int error = ReadFile(path, content); error != 0) {
+        // No file (or no folder for it) holds nothing yet; anything else there
+        // that cannot be read is a failure, not an empty store.
+        if (error == ENOENT || error == ENOTDIR) return fallback;
+        Fail("read the settings file", path, error);
+    }
     const std::vector<std::string> lines = SplitLines(content);
     std::optional<std::string_view> raw;
     bool inSection = false;

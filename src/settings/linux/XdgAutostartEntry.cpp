@@ -68,10 +68,15 @@ std::optional<AutostartFailure> XdgAutostartEntry::SetKeyValue(AutostartScope sc
 std::optional<AutostartFailure> XdgAutostartEntry::DeleteKeyValue(AutostartScope scope,
                                                                   const std::string& name) {
     const std::string path = EntryPath(scope, name);
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT && errno != ENOTDIR) {
-        return Failure(path, errno);
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+    const int error = errno;
+    // A folder we may not change (read-only, or on a read-only file system)
+    // may still hold no entry to delete.
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return Failure(path, error);
 }
 
 std::unique_ptr<AutostartEntry> MakePlatformAutostartEntry() {

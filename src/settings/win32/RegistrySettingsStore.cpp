@@ -28,14 +28,17 @@ private:
 };
 
 // The text of a string value, or nothing when it is missing or not a string.
-std::optional<std::string> QueryString(HKEY key, const std::string& name) {
+// Throws with `where` and the reason when the value cannot be read.
+std::optional<std::string> QueryString(HKEY key, const std::string& name,
+                                       const std::string& where) {
     std::string data;
     for (;;) {
         DWORD type = 0;
         DWORD size = static_cast<DWORD>(data.size());
         BYTE* buffer = data.empty() ? nullptr : reinterpret_cast<BYTE*>(data.data());
         const LSTATUS status = RegQueryValueExA(key, name.c_str(), nullptr, &type, buffer, &size);
-        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return std::nullopt;
+        if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) ThrowSystemError(status, where);
         if (type != REG_SZ) return std::nullopt;
         if (status == ERROR_SUCCESS && (buffer != nullptr || size == 0)) {
             data.resize(size);
@@ -59,12 +62,15 @@ std::string RegistrySettingsStore::SectionKey(const std::string& application,
 
 std::string RegistrySettingsStore::Read(const std::string& application, const std::string& section,
                                         const std::string& key, const std::string& fallback) const {
+    const std::string path = SectionKey(application, section);
+    const std::string where = "Cannot read " + key + " in HKEY_CURRENT_USER\\" + path;
     RegistryKey opened;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, Utf8ToAnsi(SectionKey(application, section)).c_str(), 0,
-                      KEY_QUERY_VALUE, opened.out()) != ERROR_SUCCESS) {
-        return fallback;
-    }
-    const auto text = QueryString(opened.get(), Utf8ToAnsi(key));
+    const LSTATUS status = RegOpenKeyExA(HKEY_CURRENT_USER, Utf8ToAnsi(path).c_str(), 0,
+                                         KEY_QUERY_VALUE, opened.out());
+    // A key that is not there holds nothing yet; one that cannot be opened is a failure.
+    if (status == ERROR_FILE_NOT_FOUND) return fallback;
+    if (status != ERROR_SUCCESS) ThrowSystemError(status, where);
+    const auto text = QueryString(opened.get(), Utf8ToAnsi(key), where);
     return text ? AnsiToUtf8(*text) : fallback;
 }
 

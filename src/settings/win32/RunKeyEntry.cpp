@@ -20,13 +20,15 @@ std::string Location(const RegistryKeyPlace& place, const std::string& name) {
     return root + place.subkey + (separated ? "" : "\\") + name;
 }
 
+HKEY RootOf(const RegistryKeyPlace& place) {
+    return place.root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
 // The key of a scope, opened with full access and closed when this goes.
 class RunKey {
 public:
     explicit RunKey(const RegistryKeyPlace& place)
-        : result_(RegOpenKeyExA(
-              place.root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
-              place.subkey.c_str(), 0, KEY_ALL_ACCESS, &key_)) {}
+        : result_(RegOpenKeyExA(RootOf(place), place.subkey.c_str(), 0, KEY_ALL_ACCESS, &key_)) {}
     ~RunKey() {
         if (result_ == ERROR_SUCCESS) RegCloseKey(key_);
     }
@@ -48,6 +50,20 @@ LSTATUS WriteValue(HKEY key, const std::string& name, DWORD type, const std::str
     return RegSetValueExA(key, Utf8ToAnsi(name).c_str(), 0, type,
                           reinterpret_cast<const BYTE*>(data.c_str()),
                           static_cast<DWORD>(data.size() + 1));
+}
+
+// Whether the key holds the value `name`, as far as reading it tells; a key
+// that cannot be read may hold it.
+bool HasValue(const RegistryKeyPlace& place, const std::string& name) {
+    HKEY key = nullptr;
+    const LSTATUS opened =
+        RegOpenKeyExA(RootOf(place), place.subkey.c_str(), 0, KEY_QUERY_VALUE, &key);
+    if (opened == ERROR_FILE_NOT_FOUND) return false;
+    if (opened != ERROR_SUCCESS) return true;
+    const LSTATUS queried =
+        RegQueryValueExA(key, Utf8ToAnsi(name).c_str(), nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return queried != ERROR_FILE_NOT_FOUND;
 }
 
 std::optional<AutostartFailure> Outcome(const RegistryKeyPlace& place, const std::string& name,
@@ -88,7 +104,11 @@ std::optional<AutostartFailure> RunKeyEntry::DeleteKeyValue(AutostartScope scope
     const RunKey key(place);
     // No Run key, or no value of that name: there is no entry to delete.
     if (key.result() == ERROR_FILE_NOT_FOUND) return std::nullopt;
-    if (key.result() != ERROR_SUCCESS) return Outcome(place, name, key.result());
+    // Without the right to change the key (the machine's, for a user who is not
+    // an administrator) there may still be no entry to delete.
+    if (key.result() != ERROR_SUCCESS) {
+        return HasValue(place, name) ? Outcome(place, name, key.result()) : std::nullopt;
+    }
     const LSTATUS result = RegDeleteValueA(key.get(), Utf8ToAnsi(name).c_str());
     return Outcome(place, name, result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result);
 }

@@ -73,7 +73,7 @@ void QtProgressBar::SetMaximum(int maximum) {
     bar_.setMaximum(maximum);
 }
 
-// Setting the text raises the widget's textChanged(), not the textEdited()
+// Setting the text raises the widget's textChanged(), not the end of an edit
 // that the window hands to the behaviour.
 std::string QtTextBox::Text() const {
     return edit_.text().toStdString();

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -58,8 +59,10 @@ void QtForm1::HandEventsOver() {
             [this] { form_.Check4_Click(); });
     connect(&Control<QCheckBox>(form1::Check8), &QCheckBox::clicked, this,
             [this] { form_.Check8_Click(); });
-    connect(&Control<QLineEdit>(form1::Text1), &QLineEdit::textEdited, this,
-            [this] { form_.Text1_Change(); });
+    // Enter ends an edit of the path; so does the focus leaving it (eventFilter).
+    auto& text1 = Control<QLineEdit>(form1::Text1);
+    connect(&text1, &QLineEdit::returnPressed, this, [this] { form_.Text1_EditingFinished(); });
+    text1.installEventFilter(this);
     connect(&ListView2(), &QtIntervalList::chosen, this, [this] { form_.ListView2_Click(); });
     HandPointerMovesTo([this](ControlId control) { form_.MouseMove(control); });
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
@@ -71,6 +74,20 @@ void QtForm1::HandEventsOver() {
 void QtForm1::changeEvent(QEvent* event) {
     QtWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && isVisible()) form_.Form_Resize();
+}
+
+// The focus leaving the path box for another control of the window ends its
+// edit; the window losing the activation (a message box, another window, the
+// tray) does not, nor does a popup such as the box's own context menu. Qt's
+// editingFinished() cannot tell these apart.
+bool QtForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &Control(form1::Text1) && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            form_.Text1_EditingFinished();
+        }
+    }
+    return QtWindow::eventFilter(watched, event);
 }
 
 void QtForm1::closeEvent(QCloseEvent* event) {

@@ -12,7 +12,7 @@ class QtIntervalList;
 class QtLogList;
 
 // The main window over Qt: the controls of form1::kDesign, with the user's
-// clicks, edits, choices, pointer moves, the help key, minimising and close
+// clicks, ends of edits, choices, pointer moves, the help key, minimising and close
 // requests handed to its behaviour, Form1, which it owns.
 class QtForm1 : public QtWindow {
 public:
@@ -25,6 +25,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void HandEventsOver();

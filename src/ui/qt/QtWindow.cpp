@@ -9,6 +9,11 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <utility>
 
@@ -74,14 +79,22 @@ bool TakesFocus(ControlKind kind) {
 
 }  // namespace
 
-QtWindow::QtWindow(const WindowDesign& design, const ListMaker& makeList) : design_(design) {
+QtWindow::QtWindow(const WindowDesign& design, const ListMaker& makeList)
+    : design_(design), scrollArea_(new QScrollArea(this)), client_(new QWidget) {
     setWindowTitle(FromUtf8(design.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    scrollArea_->setWidget(client_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scrollArea_);
     Resize(design.clientWidth, design.clientHeight);
     if (design.font.family != nullptr) setFont(DesignFont(design.font));
     ApplyBackground(*this, design.background);
+    ApplyBackground(*client_, design.background);
     if (design.icon != nullptr) SetIcon(design.icon);
     BuildControls(makeList);
     SetTabOrder();
@@ -90,7 +103,7 @@ QtWindow::QtWindow(const WindowDesign& design, const ListMaker& makeList) : desi
 void QtWindow::BuildControls(const ListMaker& makeList) {
     for (const ControlDesign& control : design_.controls) {
         QWidget* const parent =
-            control.parent == kWindowItself ? this : controls_.at(control.parent);
+            control.parent == kWindowItself ? client_ : controls_.at(control.parent);
         QWidget* const widget = control.kind == ControlKind::ListView
                                     ? makeList(control, parent)
                                     : MakeStandardControl(control, parent);
@@ -186,8 +199,9 @@ bool QtWindow::LoadMouseIcon(const std::string& path) {
 }
 
 void QtWindow::SetButtonFace(ControlId control) {
-    SetBackground(control == kWindowItself ? *this : Control(control),
-                  QApplication::palette().color(QPalette::Button));
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    if (control == kWindowItself) SetBackground(*this, face);
+    SetBackground(control == kWindowItself ? *client_ : Control(control), face);
 }
 
 // The skin is a Qt style sheet.
@@ -198,7 +212,44 @@ void QtWindow::LoadSkin(const std::string& path) {
 }
 
 void QtWindow::Resize(int widthTwips, int heightTwips) {
-    setFixedSize(Twips(*this, widthTwips), Twips(*this, heightTwips));
+    client_->setFixedSize(Twips(*this, widthTwips), Twips(*this, heightTwips));
+    FitToScreen();
+}
+
+void QtWindow::FitToScreen() {
+    const QScreen* const screen = this->screen();
+    if (screen == nullptr) return FitInto(client_->size());
+    // The frame is known once the window manager has framed the shown window.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    FitInto(screen->availableGeometry().size() - frame);
+}
+
+void QtWindow::FitInto(const QSize& room) {
+    const QSize client = client_->size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollArea_);
+    // A scroll bar for one direction takes room from the other.
+    bool wide = false;
+    bool tall = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        wide = client.width() + (tall ? bar : 0) > room.width();
+        tall = client.height() + (wide ? bar : 0) > room.height();
+    }
+    const QSize wanted(client.width() + (tall ? bar : 0), client.height() + (wide ? bar : 0));
+    setFixedSize(wanted.boundedTo(room).expandedTo(QSize(4 * bar, 4 * bar)));
+}
+
+void QtWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* const native = windowHandle()) {
+        connect(native, &QWindow::screenChanged, this, &QtWindow::FitToScreen,
+                Qt::UniqueConnection);
+    }
+    FitToScreen();
+}
+
+void QtWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    FitToScreen();
 }
 
 void QtWindow::ConnectClicks(ControlId button, std::function<void()> handler) {
@@ -208,6 +259,7 @@ void QtWindow::ConnectClicks(ControlId button, std::function<void()> handler) {
 void QtWindow::HandPointerMovesTo(std::function<void(ControlId)> handler) {
     onPointerMove_ = std::move(handler);
     WatchPointer(*this, kWindowItself);
+    WatchPointer(*client_, kWindowItself);
     for (const ControlDesign& control : design_.controls) {
         QWidget& widget = Control(control.id);
         WatchPointer(widget, control.id);

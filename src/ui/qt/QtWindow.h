@@ -12,6 +12,8 @@
 #include "ui/Design.h"
 #include "ui/Window.h"
 
+class QScrollArea;
+
 namespace tess {
 
 // A top-level window over Qt, built from a WindowDesign: its controls stand at
@@ -19,6 +21,12 @@ namespace tess {
 // design's fonts, backgrounds and tab order. It implements the Window
 // operations on itself; the windows built on it hand their events over to
 // their behaviour and decide nothing themselves.
+//
+// The controls sit on the designed client area inside a scroll area without a
+// frame. Where the client area fits the screen's available area the window is
+// exactly its size and no scroll bar shows; where it does not (a large scaling
+// on a small screen) the window is limited to the available area and scrolls, so
+// that every control stays reachable (also by Tab, which scrolls to the focus).
 class QtWindow : public QWidget, public Window {
 public:
     // Makes the design's list views (the toolkit's two lists differ by role).
@@ -42,6 +50,12 @@ public:
     void SetButtonFace(ControlId control) override;
     void LoadSkin(const std::string& path) override;
     void Resize(int widthTwips, int heightTwips) override;
+
+    // The designed client area, which holds the controls.
+    QWidget& ClientArea() const { return *client_; }
+    // Sizes the window to the client area, or to `room` (the window's space on
+    // its screen) with scroll bars where the client area does not fit it.
+    void FitInto(const QSize& room);
 
     // The widget of a control of the design.
     QWidget& Control(ControlId id) const;
@@ -68,14 +82,21 @@ protected:
     void HandPointerMovesTo(std::function<void(ControlId)> handler);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The screen, its available area or the window's frame may have changed.
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    // FitInto the available area of the window's screen, less its frame.
+    void FitToScreen();
     void ConnectClicks(ControlId button, std::function<void()> handler);
     void BuildControls(const ListMaker& makeList);
     void SetTabOrder();
     void WatchPointer(QWidget& widget, ControlId id);
 
     const WindowDesign& design_;
+    QScrollArea* scrollArea_;
+    QWidget* client_;
     std::vector<QWidget*> controls_;
     std::function<void(ControlId)> onPointerMove_;
     int pointer_ = 0;

@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Bad settings: every key with values of every bad kind, and settings files that
 # are not INI or cannot be read. The program starts, reports what start-up
-# reports (a bad OftenIndex only), and keeps every value as it found it.
+# reports (a bad OftenIndex, a file it cannot read), and keeps every value as it
+# found it.
 
 # The key names as the settings file spells them.
 FAULT_ON_OFF_KEYS=(StartStopState 'Windows%20Startup' Minimized)
@@ -80,13 +81,14 @@ case_log_setting_list_like() { fault_bad_log_setting 'a.txt,b.txt' 'a.txt,b.txt'
 case_log_setting_quoted() { fault_bad_log_setting '"\"q.txt\""' '"q.txt"'; }
 case_log_setting_non_ascii() { fault_bad_log_setting 'Jörg 日本.txt' 'Jörg 日本.txt'; }
 
-# fault_settings_file_ignored: with a settings file it cannot use, the program
-# starts with every default and says nothing.
+# fault_settings_file_ignored [<reports>]: with a settings file it cannot use,
+# the program starts with every default. A file it reads but cannot make sense
+# of says nothing; one it cannot read is reported once (<reports> 1).
 fault_settings_file_ignored() {
     e2e_fake_power battery 60 1800
     e2e_start_app_past_reports
     e2e_answer_reports_for 1.2
-    e2e_expect_reports 0
+    e2e_expect_reports "${1:-0}"
     fault_expect_running
     [ ! -e "$(e2e_log_file)" ] || e2e_fail "an entry was logged"
 }
@@ -139,13 +141,13 @@ case_settings_file_with_byte_order_mark() {
     e2e_stop_app KILL
 }
 
-# A folder where the file should be: nothing read, the failed store of the
-# path named in the diagnostic output, the folder left alone.
+# A folder where the file should be: the failed read reported, the failed store
+# of the path named in the diagnostic output, the folder left alone.
 case_settings_file_is_a_folder() {
     local file
     file=$(e2e_settings_file)
     mkdir -p "$file"
-    fault_settings_file_ignored
+    fault_settings_file_ignored 1
     fault_expect_warning "Text1_Change"
     [ -d "$file" ] || e2e_fail "the folder was replaced"
     e2e_stop_app KILL
@@ -154,7 +156,7 @@ case_settings_file_is_a_folder() {
 # A named pipe with nobody writing to it: start-up must not wait for one.
 case_settings_file_is_a_pipe() {
     mkfifo "$(e2e_settings_file)"
-    fault_settings_file_ignored
+    fault_settings_file_ignored 1
     e2e_stop_app KILL
 }
 
@@ -168,7 +170,7 @@ case_settings_file_unreadable() {
     file=$(e2e_settings_file)
     e2e_write_settings OftenIndex=1 StartStopState=On
     chmod 000 "$file"
-    fault_settings_file_ignored
+    fault_settings_file_ignored 1
     chmod 600 "$file"
     fault_expect_settings_lines OftenIndex=1 StartStopState=On
     e2e_stop_app KILL

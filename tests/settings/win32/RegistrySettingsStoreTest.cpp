@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <utility>
@@ -124,17 +125,25 @@ TEST_F(RegistrySettingsStoreTest, ALongValueIsReadWhole) {
     EXPECT_EQ(settings_.Get(keys::kText1, ""), path);
 }
 
-TEST_F(RegistrySettingsStoreTest, AFailedWriteThrowsTheReason) {
-    // A key name may not be longer than 255 characters.
+// A key that cannot be opened (a name longer than 255 characters) fails a read
+// as well as a write, naming the value and the key: it is no empty store.
+TEST_F(RegistrySettingsStoreTest, AFailedReadOrWriteThrowsTheReason) {
     RegistrySettingsStore store(base_ + "\\" + std::string(300, 'k'));
-    try {
-        store.Write(kSettingsApplication, kSettingsSection, keys::kOftenIndex, "1");
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        const std::string text = e.what();
-        EXPECT_EQ(text.rfind("Cannot store OftenIndex in HKEY_CURRENT_USER\\Software\\", 0), 0u)
-            << text;
-        EXPECT_GT(text.size(), text.find(": ") + 2) << text;
+    const std::pair<const char*, std::function<void()>> operations[] = {
+        {"Cannot read OftenIndex in HKEY_CURRENT_USER\\Software\\",
+         [&] { store.Read(kSettingsApplication, kSettingsSection, keys::kOftenIndex, "2"); }},
+        {"Cannot store OftenIndex in HKEY_CURRENT_USER\\Software\\",
+         [&] { store.Write(kSettingsApplication, kSettingsSection, keys::kOftenIndex, "1"); }},
+    };
+    for (const auto& [prefix, operation] : operations) {
+        try {
+            operation();
+            ADD_FAILURE() << "no error: " << prefix;
+        } catch (const Error& e) {
+            const std::string text = e.what();
+            EXPECT_EQ(text.rfind(prefix, 0), 0u) << text;
+            EXPECT_GT(text.size(), text.find(": ") + 2) << text;
+        }
     }
 }
 

@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 #include "QtHarness.h"
@@ -65,13 +69,16 @@ private slots:
         QVERIFY(!window.font().bold());
         QVERIFY(window.font().families().contains(QStringLiteral("Arial")));
         QCOMPARE(WindowColour(window), QColor(Qt::white));
+        QCOMPARE(window.ClientArea().size(), QSize(536, 571));
+        QCOMPARE(WindowColour(window.ClientArea()), QColor(Qt::white));
         for (const ControlDesign& control : form1::kDesign.controls) {
             const QWidget& widget = window.Control(control.id);
             const TwipsRect& p = control.place;
             QCOMPARE(widget.geometry(),
                      QRect(Pixels(p.left), Pixels(p.top), Pixels(p.width), Pixels(p.height)));
-            const QWidget* parent =
-                control.parent == kWindowItself ? &window : &window.Control(control.parent);
+            const QWidget* parent = control.parent == kWindowItself
+                                        ? &window.ClientArea()
+                                        : &window.Control(control.parent);
             QCOMPARE(widget.parentWidget(), parent);
             QCOMPARE(widget.font().pointSizeF(), control.font.points);
             QVERIFY(widget.font().bold());
@@ -86,6 +93,61 @@ private slots:
                  QStringLiteral("Load this software on Windows startup"));
         // The list columns are 7000 twips wide.
         QCOMPARE(window.ListView2().columnWidth(0), 467);
+    }
+
+    // Where the client area does not fit the window's room on the screen, the
+    // window takes the room and scrolls (a scroll bar for each direction that
+    // does not fit), and every control can be brought into sight.
+    void windowFitsItsRoomAndScrolls_data() {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<bool>("wide");
+        QTest::addColumn<bool>("tall");
+        QTest::newRow("Roomy") << QSize(1024, 740) << false << false;
+        QTest::newRow("Exact") << QSize(536, 571) << false << false;
+        QTest::newRow("Short") << QSize(800, 400) << false << true;
+        QTest::newRow("Narrow") << QSize(400, 800) << true << false;
+        QTest::newRow("ShortAndNoRoomForItsBar") << QSize(540, 400) << true << true;
+        QTest::newRow("Small") << QSize(300, 250) << true << true;
+    }
+
+    void windowFitsItsRoomAndScrolls() {
+        QFETCH(QSize, room);
+        QFETCH(bool, wide);
+        QFETCH(bool, tall);
+        QtHarness h;
+        QtForm1& window = h.Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.FitInto(room);
+        QCoreApplication::processEvents();
+        auto* area = window.findChild<QScrollArea*>();
+        QVERIFY(window.width() <= room.width() && window.height() <= room.height());
+        if (!wide && !tall) QCOMPARE(window.size(), QSize(536, 571));
+        QCOMPARE(area->horizontalScrollBar()->isVisible(), wide);
+        QCOMPARE(area->verticalScrollBar()->isVisible(), tall);
+        for (const ControlDesign& control : form1::kDesign.controls) {
+            QWidget& widget = window.Control(control.id);
+            area->ensureWidgetVisible(&widget, 0, 0);
+            const QPoint centre = widget.mapTo(&window, widget.rect().center());
+            QVERIFY2(area->viewport()->geometry().contains(centre), control.caption);
+        }
+    }
+
+    // The window's room is the available area of its screen.
+    void windowTallerThanTheScreenIsLimitedToIt() {
+        static const ControlDesign controls[] = {{0, kWindowItself, ControlKind::PushButton,
+                                                  "Bottom", {120, 14000, 3840, 405}, {}, 0,
+                                                  Background::Default}};
+        static const WindowDesign design{
+            "Tall", 8040, 15000, {}, Background::White, nullptr, controls};
+        QtWindow window(design, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect available = window.screen()->availableGeometry();
+        QVERIFY(available.height() < 1000);
+        QCOMPARE(window.frameGeometry().height(), available.height());
+        const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        QCOMPARE(window.width(), 536 + bar);
     }
 
     void tabOrderFollowsTheDesign() {
@@ -236,23 +298,49 @@ private slots:
         QCOMPARE(h.dialogs.fileRequests.size(), std::size_t{1});
     }
 
-    // The user's clicks and typing reach the handlers; what the behaviour sets
-    // itself raises nothing more.
-    void boxesAndTypingReachTheBehaviour() {
+    // The user's clicks reach the handlers; what the behaviour sets itself
+    // raises nothing more.
+    void boxClicksReachTheBehaviour() {
         QtHarness h;
-        h.Store(keys::kText1, "");
         QtForm1& window = h.Load();
         h.store.writes.clear();
         QTest::mouseClick(&window.Control(form1::Check4), Qt::LeftButton);
         QVERIFY(!window.Control(form1::Check8).isHidden());
         QTest::mouseClick(&window.Control(form1::Check8), Qt::LeftButton);
-        QTest::keyClicks(&window.Control(form1::Text1), "a b");
-        QCOMPARE(h.store.writes, (Writes{{"Windows Startup", "On"},
-                                         {"Minimized", "On"},
-                                         {"Text1", "a"},
-                                         {"Text1", "a "},
-                                         {"Text1", "a b"}}));
+        QCOMPARE(h.store.writes, (Writes{{"Windows Startup", "On"}, {"Minimized", "On"}}));
         QCOMPARE(h.startup.adds, 1);
+    }
+
+    // Typing changes the path box only. Enter, or the focus moving to another
+    // control, ends the edit; the window losing the activation and a popup do not.
+    void endsOfEditsReachTheBehaviour_data() {
+        QTest::addColumn<int>("reason");  // -1: the Enter key
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("Enter") << -1 << true;
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("Backtab") << int(Qt::BacktabFocusReason) << true;
+        QTest::newRow("Click") << int(Qt::MouseFocusReason) << true;
+        QTest::newRow("OtherWindow") << int(Qt::ActiveWindowFocusReason) << false;
+        QTest::newRow("Popup") << int(Qt::PopupFocusReason) << false;
+    }
+
+    void endsOfEditsReachTheBehaviour() {
+        QFETCH(int, reason);
+        QFETCH(bool, ends);
+        QtHarness h;
+        h.Store(keys::kText1, "");
+        QtForm1& window = h.Load();
+        auto& text1 = window.Control<QLineEdit>(form1::Text1);
+        QTest::keyClicks(&text1, "a b");
+        QCOMPARE(h.store.writes, Writes{});
+        if (reason < 0) {
+            QTest::keyClick(&text1, Qt::Key_Return);
+        } else {
+            QFocusEvent focusOut(QEvent::FocusOut, static_cast<Qt::FocusReason>(reason));
+            QApplication::sendEvent(&text1, &focusOut);
+        }
+        QCOMPARE(h.store.writes, (ends ? Writes{{"Text1", "a b"}} : Writes{}));
+        QCOMPARE(window.Logic().LogPath(), std::string(ends ? "a b" : ""));
     }
 
     // Clicks on an item, also the selected one, and moves by keyboard are

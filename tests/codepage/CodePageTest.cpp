@@ -7,6 +7,7 @@
 #include "common/Files.h"
 #include "common/win32/AnsiText.h"
 #include "engine/DateTimeText.h"
+#include "engine/LogCharset.h"
 #include "engine/LogFile.h"
 #include "engine/win32/Win32DateTimeFormat.h"
 #include "settings/DefaultLogPath.h"
@@ -100,6 +101,20 @@ TEST_F(CodePageTest, TheDateAndTimeAreTheUsersAndReachTheLogInTheAnsiCodePage) {
     const std::string log = dir.File("log.txt");
     DurableLogWriter().AppendLine(log, text + " Running on AC Power");
     EXPECT_EQ(test::ReadAll(log), std::string(cp.ansiGeneralDate) + " Running on AC Power\r\n");
+}
+
+// Copy Log reads the log back in pieces: a piece may end inside a character.
+TEST_F(CodePageTest, TheLogReadsBackAsItWasWritten) {
+    const std::string ansi = std::string(cp.ansiGeneralDate) + " " + cp.ansiName + "\r\n";
+    for (std::size_t piece = 1; piece <= 3; ++piece) {
+        LogTextDecoder decoder;
+        std::string text;
+        for (std::size_t at = 0; at < ansi.size(); at += piece) {
+            decoder.Decode(std::string_view(ansi).substr(at, piece), text);
+        }
+        decoder.Finish(text);
+        EXPECT_EQ(text, std::string(cp.generalDate) + " " + AnsiToUtf8(cp.ansiName) + "\r\n");
+    }
 }
 
 TEST_F(CodePageTest, APathInTheUsersCharactersNamesThatFile) {

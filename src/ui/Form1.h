@@ -16,6 +16,8 @@
 
 namespace tess {
 
+class LogCopy;
+
 // The captions of the automatic-logging switch, which are its state.
 inline constexpr const char* kTurnOnCaption = "Turn On Automatic Log";
 inline constexpr const char* kTurnOffCaption = "Turn Off Automatic Log";
@@ -126,8 +128,10 @@ private:
     bool shuttingDown_ = false;
     std::int32_t elapsedSeconds_ = 0;
     std::int32_t currentInterval_ = 0;
-    // The text Copy Log last read; it is copied again should a later read fail.
-    std::string copiedText_;
+    // The copy of the log that Copy Log is preparing, and the number of the
+    // latest Copy Log; a later one takes over from a copy still in hand.
+    std::unique_ptr<LogCopy> logCopy_;
+    std::uint64_t copies_ = 0;
 };
 
 }  // namespace tess

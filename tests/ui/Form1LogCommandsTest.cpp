@@ -6,6 +6,7 @@
 
 #include "Form1Harness.h"
 #include "Vendor.h"
+#include "ui/LogCopy.h"
 
 namespace tess::test {
 namespace {
@@ -83,24 +84,97 @@ TEST_F(LogCommandsTest, EditorThatCannotStartIsReportedOnce) {
     EXPECT_NE(dialogs.messages[0].text.find("Form1.PushButton1_Click "), std::string::npos);
 }
 
-TEST_F(LogCommandsTest, CopyLogPutsTheWholeFileOnTheClipboard) {
-    const std::string path = temp.File("big log.txt");
+// A log of several slices, as the program writes it.
+std::string LargeLog() {
     std::string content;
-    for (int i = 0; content.size() < 4'000'000; ++i) {
+    for (int i = 0; content.size() < 2 * kLogCopySliceBytes + 1000; ++i) {
         content += "12/7/2026 6:01:" + std::to_string(i) +
                    " AM Battery Level is 57% (1 Hours, 2 Minutes, 3 Seconds remaining on "
                    "battery).\r\n";
     }
-    content += std::string("\0\xff not text", 11);
+    return content + std::string("\0 not text\r\n", 13);
+}
+
+// The window's events run between the slices; the clipboard gets the text
+// once, whole, from the one copy made for it.
+TEST_F(LogCommandsTest, CopyLogPutsTheWholeFileOnTheClipboard) {
+    const std::string path = temp.File("big log.txt");
+    const std::string content = LargeLog();
     WriteAll(path, content);
-    LoadWithPath(path).PushButton2_Click();
+    LoadWithPath(path);
+    yields = 0;
+    form->PushButton2_Click();
     EXPECT_EQ(clipboard.text, content);
+    EXPECT_EQ(clipboard.puts, 1);
+    EXPECT_EQ(clipboard.sizes, std::vector<std::size_t>{content.size()});
+    EXPECT_EQ(clipboard.textsInHand, 0);
+    EXPECT_EQ(yields, 2);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// What arrives while the text is prepared: an entry of the automatic log, a
+// second Copy Log (of another file), the program's close.
+struct DuringCopyCase {
+    const char* name;
+    void (*during)(LogCommandsTest& test, Form1& form);
+    // The text on the clipboard afterwards: the log's, the other file's, or none.
+    enum { Log, Other, None } copied;
+};
+
+class CopyLogMeanwhileTest : public LogCommandsTest,
+                             public ::testing::WithParamInterface<DuringCopyCase> {
+public:
+    using Form1Harness::TypePath;
+    std::string other = temp.File("other.txt");
+};
+
+TEST_P(CopyLogMeanwhileTest, TheCopyIsOfTheLatestClickAndHoldsNothingAfterwards) {
+    const std::string path = temp.File("log.txt");
+    const std::string content = LargeLog();
+    WriteAll(path, content);
+    WriteAll(other, "other\r\n");
+    Form1& form = LoadWithPath(path);
+    yields = 0;
+    duringYield[1] = [&] { GetParam().during(*this, form); };
+    form.PushButton2_Click();
+    switch (GetParam().copied) {
+        case DuringCopyCase::Log:
+            // The log as it was at the click: the entry written meanwhile is
+            // in the file, not in the copy.
+            EXPECT_EQ(clipboard.text, content);
+            EXPECT_GT(fs::file_size(path), content.size());
+            break;
+        case DuringCopyCase::Other:
+            EXPECT_EQ(clipboard.text, "other\r\n");
+            break;
+        case DuringCopyCase::None:
+            EXPECT_FALSE(clipboard.text);
+            break;
+    }
+    EXPECT_EQ(clipboard.puts, GetParam().copied == DuringCopyCase::None ? 0 : 1);
+    EXPECT_EQ(clipboard.textsInHand, 0);
+    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, CopyLogMeanwhileTest,
+    ::testing::Values(
+        DuringCopyCase{"AnEntry", [](LogCommandsTest&, Form1& form) { form.PushButton6_Click(); },
+                       DuringCopyCase::Log},
+        DuringCopyCase{"AnotherCopyLog",
+                       [](LogCommandsTest& test, Form1& form) {
+                           auto& meanwhile = static_cast<CopyLogMeanwhileTest&>(test);
+                           meanwhile.TypePath(meanwhile.other);
+                           form.PushButton2_Click();
+                       },
+                       DuringCopyCase::Other},
+        DuringCopyCase{"TheClose", [](LogCommandsTest&, Form1& form) { form.Form_QueryUnload(); },
+                       DuringCopyCase::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A folder has a modification time but no text to read: reported, and the
-// text read last is copied again.
-TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndCopiesTheLastText) {
+// clipboard keeps the text copied last, which is not put there again.
+TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndLeavesTheClipboardAsItIs) {
     const std::string first = temp.File("first.txt");
     WriteAll(first, "first\r\n");
     Form1& form = LoadWithPath(first);
@@ -108,10 +182,21 @@ TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndCopiesTheLastText) {
     const std::string folder = temp.File("a folder");
     fs::create_directories(folder);
     TypePath(folder);
-    clipboard.text = "other";
     form.PushButton2_Click();
     EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
     EXPECT_EQ(clipboard.text, "first\r\n");
+    EXPECT_EQ(clipboard.puts, 1);
+    EXPECT_EQ(clipboard.textsInHand, 0);
+}
+
+TEST_F(LogCommandsTest, AClipboardThatRefusesTheTextIsReported) {
+    const std::string path = temp.File("log.txt");
+    WriteAll(path, "line\r\n");
+    Form1& form = LoadWithPath(path);
+    clipboard.refusal = "Cannot open the clipboard";
+    form.PushButton2_Click();
+    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{104});
+    EXPECT_EQ(clipboard.textsInHand, 0);
 }
 
 TEST_F(LogCommandsTest, ClearLogAsksFirst) {

@@ -13,7 +13,7 @@ namespace tess {
 
 // How much of the log Copy Log reads at a time; the window's events run
 // between two slices.
-inline constexpr std::size_t kLogCopySliceBytes = std::size_t{4} << 20;
+inline constexpr std::size_t kLogCopySliceBytes = std::size_t{1} << 20;
 
 // Copy Log's text while it is prepared: the log file as it was when the copy
 // began, read a slice at a time and decoded from the charset the writer wrote

@@ -132,6 +132,9 @@ private:
     // latest Copy Log; a later one takes over from a copy still in hand.
     std::unique_ptr<LogCopy> logCopy_;
     std::uint64_t copies_ = 0;
+    // Expires with the window, so that what the launcher tells later finds
+    // out whether there is still a window to tell it.
+    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace tess

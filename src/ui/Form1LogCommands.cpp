@@ -1,3 +1,6 @@
+#include <memory>
+#include <string>
+
 #include "common/Files.h"
 #include "ui/Form1.h"
 #include "ui/LogCopy.h"
@@ -23,7 +26,14 @@ void Form1::PushButton1_Click() {
         exists = FileExists(path);
     });
     if (exists) {
-        trap.Step(102, [&] { s_.launcher.OpenInTextEditor(path); });
+        // An editor that fails after its start is reported as one that cannot
+        // start, when it tells; the window does not wait for it.
+        const auto failed =
+            [this, window = std::weak_ptr<const bool>(alive_)](const std::string& reason) {
+                if (window.expired() || shuttingDown_) return;
+                ErrorTrap(s_.dialogs, "Form1", "PushButton1_Click").Report(102, reason);
+            };
+        trap.Step(102, [&] { s_.launcher.OpenInTextEditor(path, failed); });
     } else {
         trap.Step(104, [&] { s_.dialogs.Message({kNoHistory, "", MessageButtons::Ok}); });
     }

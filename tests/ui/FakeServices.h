@@ -37,12 +37,15 @@ public:
         if (fail) throw Error("Cannot start xdg-open");
         urls.push_back(url);
     }
-    void OpenInTextEditor(const std::string& path) override {
+    void OpenInTextEditor(const std::string& path, Failure failed) override {
         if (fail) throw Error("Cannot start xdg-open");
         edited.push_back(path);
+        editorFailures.push_back(std::move(failed));
     }
     std::vector<std::string> urls;
     std::vector<std::string> edited;
+    // What each editor started tells when it fails later.
+    std::vector<Failure> editorFailures;
     bool fail = false;
 };
 

@@ -36,6 +36,55 @@ TEST_F(LogCommandsTest, ViewLogHandsThePathAsOneArgument) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// The file the writer appends to, whatever the path's form: relative ones from
+// the working folder, names and folders starting with ':' (which Qt's file
+// classes take for resources; not a name on Windows), characters outside the
+// ANSI code page.
+class LogPathFormTest : public LogCommandsTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        const std::string typed = GetParam();
+        if (typed.find(':') != std::string::npos && NativeSeparator() == '\\') {
+            GTEST_SKIP() << "no file name on Windows";
+        }
+        saved_ = fs::current_path();
+        fs::current_path(temp.path());
+        fs::create_directories(temp.File(":logs"));
+    }
+    void TearDown() override {
+        if (!saved_.empty()) fs::current_path(saved_);
+    }
+
+private:
+    fs::path saved_;
+};
+
+TEST_P(LogPathFormTest, EveryCommandActsOnTheFileTheWriterAppendsTo) {
+    const std::string typed =
+        std::string(GetParam()) == "ABSOLUTE" ? temp.File(":logs/x.txt") : GetParam();
+    Form1& form = LoadWithPath(typed);
+    form.PushButton6_Click();
+    const std::string file = PathText(temp.path() / Utf8Path(typed));
+    ASSERT_EQ(ReadAll(file), kAcLine);
+    form.PushButton2_Click();
+    EXPECT_EQ(clipboard.text, kAcLine);
+    form.PushButton1_Click();
+    EXPECT_EQ(launcher.edited, std::vector<std::string>{typed});
+    form.PushButton4_Click();
+    EXPECT_FALSE(fs::exists(Utf8Path(file)));
+    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(LogCommands, LogPathFormTest,
+                         ::testing::Values(":x.txt", ":logs/x.txt", "ABSOLUTE", "\xCE\xA9 log.txt"),
+                         [](const auto& info) {
+                             const std::string typed = info.param;
+                             if (typed == ":x.txt") return "ColonName";
+                             if (typed == ":logs/x.txt") return "ColonFolder";
+                             if (typed == "ABSOLUTE") return "AbsoluteColonFolder";
+                             return "OutsideTheCodePage";
+                         });
+
 // A missing file, and an empty path.
 class WithoutALogTest : public LogCommandsTest, public ::testing::WithParamInterface<bool> {
 protected:
@@ -73,16 +122,51 @@ TEST_P(WithoutALogTest, ClearLogAsksAndOnlyEmptiesTheList) {
 INSTANTIATE_TEST_SUITE_P(LogCommands, WithoutALogTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "EmptyPath" : "MissingFile"; });
 
-TEST_F(LogCommandsTest, EditorThatCannotStartIsReportedOnce) {
+// An editor that cannot start is reported at once; one that fails after its
+// start (it ended with a failure status) when it tells, as the same report,
+// while the window is there and not shutting down.
+struct EditorFailureCase {
+    const char* name;
+    bool atStart;
+    void (*before)(Form1Harness& h);
+    std::vector<int> reported;
+};
+
+class EditorFailureTest : public LogCommandsTest,
+                          public ::testing::WithParamInterface<EditorFailureCase> {};
+
+TEST_P(EditorFailureTest, IsReportedOnceAsTheCommandsFailure) {
     const std::string path = temp.File("log.txt");
     WriteAll(path, "x\r\n");
     Form1& form = LoadWithPath(path);
-    launcher.fail = true;
+    launcher.fail = GetParam().atStart;
     form.PushButton1_Click();
-    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].text.find("Form1.PushButton1_Click "), std::string::npos);
+    if (!GetParam().atStart) {
+        ASSERT_EQ(launcher.editorFailures.size(), 1u);
+        EXPECT_TRUE(dialogs.messages.empty());
+        GetParam().before(*this);
+        launcher.editorFailures[0]("gedit ended with exit status 4");
+    }
+    EXPECT_EQ(ReportLines(dialogs), GetParam().reported);
+    for (const MessageRequest& report : dialogs.messages) {
+        EXPECT_NE(report.text.find("in Pellwick2021/08/31.Form1.PushButton1_Click "),
+                  std::string::npos);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, EditorFailureTest,
+    ::testing::Values(EditorFailureCase{"CannotStart", true, nullptr, {102}},
+                      EditorFailureCase{"FailsLater", false, [](Form1Harness&) {}, {102}},
+                      EditorFailureCase{"FailsWhileShuttingDown",
+                                        false,
+                                        [](Form1Harness& h) { h.form->Form_QueryUnload(); },
+                                        {}},
+                      EditorFailureCase{"FailsAfterTheWindowIsGone",
+                                        false,
+                                        [](Form1Harness& h) { h.form.reset(); },
+                                        {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A log of several slices, as the program writes it.
 std::string LargeLog() {

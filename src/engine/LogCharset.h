@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,8 +28,14 @@ public:
     void Finish(std::string& out);
 
 private:
+    // The platform's part: appends the UTF-8 of the whole characters at the
+    // start of `bytes` to `out`; returns how many bytes they take.
+    std::size_t DecodeWhole(std::string_view bytes, std::string& out);
+
     struct State;
     std::unique_ptr<State> state_;
+    // The start of a character that the last piece cut off.
+    std::string held_;
 };
 
 }  // namespace tess

@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "LogTextPieces.h"
 #include "TempDir.h"
 #include "common/Files.h"
 #include "common/win32/AnsiText.h"
 #include "engine/DateTimeText.h"
-#include "engine/LogCharset.h"
 #include "engine/LogFile.h"
 #include "engine/win32/Win32DateTimeFormat.h"
 #include "settings/DefaultLogPath.h"
@@ -107,13 +107,8 @@ TEST_F(CodePageTest, TheDateAndTimeAreTheUsersAndReachTheLogInTheAnsiCodePage) {
 TEST_F(CodePageTest, TheLogReadsBackAsItWasWritten) {
     const std::string ansi = std::string(cp.ansiGeneralDate) + " " + cp.ansiName + "\r\n";
     for (std::size_t piece = 1; piece <= 3; ++piece) {
-        LogTextDecoder decoder;
-        std::string text;
-        for (std::size_t at = 0; at < ansi.size(); at += piece) {
-            decoder.Decode(std::string_view(ansi).substr(at, piece), text);
-        }
-        decoder.Finish(text);
-        EXPECT_EQ(text, std::string(cp.generalDate) + " " + AnsiToUtf8(cp.ansiName) + "\r\n");
+        EXPECT_EQ(test::DecodeInPieces(ansi, piece),
+                  std::string(cp.generalDate) + " " + AnsiToUtf8(cp.ansiName) + "\r\n");
     }
 }
 

@@ -3,22 +3,14 @@
 #include <string>
 #include <string_view>
 
+#include "LogTextPieces.h"
 #include "engine/LogCharset.h"
 #include "engine/Utf8Text.h"
 
 namespace tess {
 namespace {
 
-// The whole of `bytes` decoded in pieces of `piece` bytes.
-std::string DecodeInPieces(std::string_view bytes, std::size_t piece) {
-    LogTextDecoder decoder;
-    std::string text;
-    for (std::size_t at = 0; at < bytes.size(); at += piece) {
-        decoder.Decode(bytes.substr(at, piece), text);
-    }
-    decoder.Finish(text);
-    return text;
-}
+using test::DecodeInPieces;
 
 const std::string kFffd(kReplacementCharacter);
 

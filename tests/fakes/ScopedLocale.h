@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cctype>
 #include <clocale>
 #include <string>
 
@@ -23,5 +24,13 @@ private:
     std::string previous_;
     bool ok_ = false;
 };
+
+// A locale's name as a test's name: what is not a letter or digit as '_'.
+inline std::string LocaleTestName(std::string name) {
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return name;
+}
 
 }  // namespace tess::test

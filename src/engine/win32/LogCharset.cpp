@@ -17,7 +17,6 @@ std::string ToLogCharset(const std::string& text) {
 struct LogTextDecoder::State {
     UINT codePage = GetACP();
     bool doubleByte = false;
-    std::string held;
 
     // How many bytes of `bytes` are whole characters.
     std::size_t WholeCharacters(std::string_view bytes) const {
@@ -40,25 +39,11 @@ LogTextDecoder::LogTextDecoder() : state_(std::make_unique<State>()) {
 
 LogTextDecoder::~LogTextDecoder() = default;
 
-void LogTextDecoder::Decode(std::string_view bytes, std::string& out) {
-    std::string& held = state_->held;
-    if (!held.empty()) {
-        held.append(bytes);
-        bytes = held;
-    }
-    std::size_t taken = 0;
-    if (state_->codePage == CP_UTF8) {
-        taken = AppendWellFormedUtf8(bytes, out);
-    } else {
-        taken = state_->WholeCharacters(bytes);
-        out += WideToUtf8(CodePageToWide(std::string(bytes.substr(0, taken)), state_->codePage));
-    }
-    held = std::string(bytes.substr(taken));
-}
-
-void LogTextDecoder::Finish(std::string& out) {
-    if (!state_->held.empty()) out += kReplacementCharacter;
-    state_->held.clear();
+std::size_t LogTextDecoder::DecodeWhole(std::string_view bytes, std::string& out) {
+    if (state_->codePage == CP_UTF8) return AppendWellFormedUtf8(bytes, out);
+    const std::size_t whole = state_->WholeCharacters(bytes);
+    out += WideToUtf8(CodePageToWide(std::string(bytes.substr(0, whole)), state_->codePage));
+    return whole;
 }
 
 }  // namespace tess

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "LogTextPieces.h"
 #include "ScopedLocale.h"
 #include "engine/LogCharset.h"
 
@@ -26,24 +27,14 @@ TEST_P(LogTextDecoderLocaleTest, ReadsBackWhatTheWriterWrote) {
     const std::string line = "8.12.26 5:27:38 " + GetParam().text + "\r\n";
     const std::string bytes = ToLogCharset(line);
     for (std::size_t piece = 1; piece <= 5; ++piece) {
-        LogTextDecoder decoder;
-        std::string text;
-        for (std::size_t at = 0; at < bytes.size(); at += piece) {
-            decoder.Decode(std::string_view(bytes).substr(at, piece), text);
-        }
-        decoder.Finish(text);
-        EXPECT_EQ(text, line) << piece;
+        EXPECT_EQ(test::DecodeInPieces(bytes, piece), line) << piece;
     }
 }
 
 TEST_P(LogTextDecoderLocaleTest, BytesThatAreNoTextBecomeReplacementCharacters) {
     const test::ScopedLocale locale(GetParam().locale);
     ASSERT_TRUE(locale.Ok()) << GetParam().locale << " is not installed";
-    LogTextDecoder decoder;
-    std::string text;
-    decoder.Decode("a" + GetParam().bad, text);
-    decoder.Finish(text);
-    EXPECT_EQ(text, "a" + GetParam().badText);
+    EXPECT_EQ(test::DecodeInPieces("a" + GetParam().bad, 64), "a" + GetParam().badText);
 }
 
 const std::string kFffd = "\xEF\xBF\xBD";
@@ -60,13 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  kFffd},
                       LocaleCase{"zh_CN.GB18030", "\xE4\xB8\x8A\xE5\x8D\x88 \xF0\x9D\x84\x9E",
                                  "\x81\x30", kFffd}),
-    [](const auto& info) {
-        std::string name = info.param.locale;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        }
-        return name;
-    });
+    [](const auto& info) { return test::LocaleTestName(info.param.locale); });
 
 }  // namespace
 }  // namespace tess

@@ -168,9 +168,11 @@ TEST_F(XdgAutostartEntryTest, WrittenEntryPassesDesktopFileValidate) {
 
 class ExecRoundTripTest : public ::testing::TestWithParam<std::string> {};
 
+// Quoted whole, so that no character of the path is reserved outside quotes.
 TEST_P(ExecRoundTripTest, ExecReadsBackAsTheOneProgramPath) {
-    EXPECT_EQ(ParseExec(DesktopExecValue(GetParam())), std::vector<std::string>{GetParam()})
-        << DesktopExecValue(GetParam());
+    const std::string exec = DesktopExecValue(GetParam());
+    EXPECT_EQ(ParseExec(exec), std::vector<std::string>{GetParam()}) << exec;
+    EXPECT_TRUE(exec.front() == '"' && exec.back() == '"') << exec;
 }
 
 TEST_P(ExecRoundTripTest, TryExecReadsBackAsThePath) {

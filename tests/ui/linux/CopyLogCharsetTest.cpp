@@ -47,13 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         CharsetCase{"de_DE.ISO-8859-1", "\xC3\xBC 7.12.26 Z\xC3\xBCrich caf\xC3\xA9"},
         CharsetCase{"el_GR.ISO-8859-7", "\xCE\xBC 7/12/2026 6:01:43 \xCE\xBC.\xCE\xBC."},
         CharsetCase{"ja_JP.EUC-JP", "\xE6\x97\xA5 2026/12/07 \xE5\x8D\x88\xE5\x89\x8D"}),
-    [](const auto& info) {
-        std::string name = info.param.locale;
-        for (char& c : name) {
-            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-        }
-        return name;
-    });
+    [](const auto& info) { return test::LocaleTestName(info.param.locale); });
 
 }  // namespace
 }  // namespace tess::test

@@ -19,7 +19,7 @@ public:
     virtual void Put() = 0;
 };
 
-// The system clipboard.
+// The system clipboard. It outlives the texts it makes.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;

@@ -40,13 +40,17 @@ TEST_F(LogCommandsTest, ViewLogHandsThePathAsOneArgument) {
 // the working folder, names and folders starting with ':' (which Qt's file
 // classes take for resources; not a name on Windows), characters outside the
 // ANSI code page.
-class LogPathFormTest : public LogCommandsTest, public ::testing::WithParamInterface<const char*> {
+struct LogPathForm {
+    const char* name;
+    // The path as typed; ABSOLUTE stands for the test's folder.
+    const char* typed;
+    bool colon;
+};
+
+class LogPathFormTest : public LogCommandsTest, public ::testing::WithParamInterface<LogPathForm> {
 protected:
     void SetUp() override {
-        const std::string typed = GetParam();
-        if (typed.find(':') != std::string::npos && NativeSeparator() == '\\') {
-            GTEST_SKIP() << "no file name on Windows";
-        }
+        if (GetParam().colon && NativeSeparator() == '\\') GTEST_SKIP() << "no name on Windows";
         saved_ = fs::current_path();
         fs::current_path(temp.path());
         fs::create_directories(temp.File(":logs"));
@@ -60,8 +64,8 @@ private:
 };
 
 TEST_P(LogPathFormTest, EveryCommandActsOnTheFileTheWriterAppendsTo) {
-    const std::string typed =
-        std::string(GetParam()) == "ABSOLUTE" ? temp.File(":logs/x.txt") : GetParam();
+    std::string typed = GetParam().typed;
+    if (typed.starts_with("ABSOLUTE")) typed = PathText(temp.path()) + typed.substr(8);
     Form1& form = LoadWithPath(typed);
     form.PushButton6_Click();
     const std::string file = PathText(temp.path() / Utf8Path(typed));
@@ -75,15 +79,13 @@ TEST_P(LogPathFormTest, EveryCommandActsOnTheFileTheWriterAppendsTo) {
     EXPECT_EQ(ReportLines(dialogs), std::vector<int>{});
 }
 
-INSTANTIATE_TEST_SUITE_P(LogCommands, LogPathFormTest,
-                         ::testing::Values(":x.txt", ":logs/x.txt", "ABSOLUTE", "\xCE\xA9 log.txt"),
-                         [](const auto& info) {
-                             const std::string typed = info.param;
-                             if (typed == ":x.txt") return "ColonName";
-                             if (typed == ":logs/x.txt") return "ColonFolder";
-                             if (typed == "ABSOLUTE") return "AbsoluteColonFolder";
-                             return "OutsideTheCodePage";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, LogPathFormTest,
+    ::testing::Values(LogPathForm{"ColonName", ":x.txt", true},
+                      LogPathForm{"ColonFolder", ":logs/x.txt", true},
+                      LogPathForm{"AbsoluteColonFolder", "ABSOLUTE/:logs/x.txt", true},
+                      LogPathForm{"OutsideTheCodePage", "\xCE\xA9 log.txt", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A missing file, and an empty path.
 class WithoutALogTest : public LogCommandsTest, public ::testing::WithParamInterface<bool> {

@@ -39,7 +39,8 @@ void PutOnClipboard(UINT format, const std::wstring& text) {
 
 // The text put together from `pieces`, for a text of about `bytes` bytes.
 void PutPieces(std::initializer_list<std::string_view> pieces, std::size_t bytes = 16) {
-    const auto text = Win32Clipboard().NewText(bytes);
+    Win32Clipboard clipboard;
+    const auto text = clipboard.NewText(bytes);
     for (const std::string_view piece : pieces) text->Append(piece);
     text->Put();
 }

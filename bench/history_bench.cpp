@@ -54,24 +54,6 @@ void WriteLog(const fs::path& path, long entries, const tess::DateTimeFormat& fo
     out << log.text;
 }
 
-// Starts the peak of resident memory over from what is resident now.
-void ResetPeakResident() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-// Peak resident memory of the process since the last reset.
-long PeakResidentBytes() {
-    long kilobytes = 0;
-    if (FILE* status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status)) {
-            if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
-        }
-        std::fclose(status);
-    }
-    return kilobytes * 1024;
-}
-
 double RedrawMs(const tess::BatteryHistory& history, tess::ChartRange range,
                 const tess::DateTimeFormat& format) {
     const tess::ChartArea area{1000, 400, 120, 24};
@@ -101,11 +83,11 @@ int main(int argc, char** argv) {
 
     bench::RunCat(log.string());  // both read from the page cache from here on
     const long before = bench::SettledResidentBytes();
-    ResetPeakResident();
+    bench::ResetPeakResident();
     tess::BatteryHistory history(format);
     history.Open(log.string());
     const long held = bench::ResidentBytes() - before;
-    const long peak = PeakResidentBytes() - before;
+    const long peak = bench::PeakResidentBytes() - before;
 
     std::vector<double> open;
     std::vector<double> cat;

@@ -103,6 +103,10 @@ start_tessaline=$(field "$work/start_tessaline.txt" "median")
 start_empty=$(field "$work/start_empty.txt" "median")
 copy=$(field "$work/copy.txt" "Copy Log To Clipboard")
 cat_ms=$(field "$work/copy.txt" "cat of the same file")
+copy_peak=$(field "$work/copy.txt" "Copy Log's peak of resident memory")
+cat_peak=$(field "$work/copy.txt" "cat's peak of resident memory")
+copy_text=$(field "$work/copy.txt" "the text on the clipboard")
+copy_held=$(field "$work/copy.txt" "resident after another program took the clipboard")
 history_open=$(field "$work/history.txt" "open into the model")
 history_cat=$(field "$work/history.txt" "cat of the same file")
 history_mb=$(awk '/^log of/ { print $5; exit }' "$work/history.txt")
@@ -123,6 +127,7 @@ cat <<EOF
 | Memory per row at 1,000,000 rows (entries of $line_bytes bytes) | $list_bytes bytes | QStringListModel: $plain_bytes bytes | $(ratio "$list_bytes" "$plain_bytes") |
 | Start-up to the first shown window (exec to map, Xvfb) | $start_tessaline ms | empty QWidget: $start_empty ms | $(ratio "$start_tessaline" "$start_empty") |
 | Copy Log To Clipboard, 100 MB log | $copy ms | cat of the file: $cat_ms ms | $(ratio "$copy" "$cat_ms") |
+| Copy Log To Clipboard, 100 MB log: peak of memory (held once another program takes the clipboard: $copy_held MB) | $copy_peak MB | the text on the clipboard: $copy_text MB (cat's peak: $cat_peak MB) | $(ratio "$copy_peak" "$copy_text") |
 | Battery history: open a 1,000,000-entry log ($history_mb MB) into the model | $history_open ms | cat of the file: $history_cat ms | $(ratio "$history_open" "$history_cat") |
 | Battery history: chart geometry of a redraw, whole log, 1000 × 400 | $history_redraw ms | limit 50 ms | $(ratio "$history_redraw" 50) |
 | Battery history: memory at the peak of that open | $history_peak MB | limit 64 MB | $(ratio "$history_peak" 64) |

@@ -6,7 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
  googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xdg-utils
  xvfb openbox trayer xdotool imagemagick x11-utils procps desktop-file-utils libsm-dev
- dpkg-dev file fakeroot lintian appstream"
+ dpkg-dev file fakeroot lintian appstream locales time"
 MISSING=
 for package in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||

@@ -2,6 +2,7 @@
 
 #include "resources/IconNames.h"
 #include "ui/Ghost.h"
+#include "ui/LogCopy.h"
 
 namespace tess {
 

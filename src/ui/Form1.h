@@ -17,6 +17,7 @@
 namespace tess {
 
 class LoadSettings;
+class LogCopy;
 
 // The captions of the automatic-logging switch, which are its state.
 inline constexpr const char* kTurnOnCaption = "Turn On Automatic Log";
@@ -141,8 +142,13 @@ private:
     bool shuttingDown_ = false;
     std::int32_t elapsedSeconds_ = 0;
     std::int32_t currentInterval_ = 0;
-    // The text Copy Log last read; it is copied again should a later read fail.
-    std::string copiedText_;
+    // The copy of the log that Copy Log is preparing, and the number of the
+    // latest Copy Log; a later one takes over from a copy still in hand.
+    std::unique_ptr<LogCopy> logCopy_;
+    std::uint64_t copies_ = 0;
+    // Expires with the window, so that what the launcher tells later finds
+    // out whether there is still a window to tell it.
+    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace tess

@@ -1,6 +1,9 @@
+#include <memory>
+#include <string>
+
 #include "common/Files.h"
-#include "ui/FileText.h"
 #include "ui/Form1.h"
+#include "ui/LogCopy.h"
 #include "ui/QuietReport.h"
 #include "ui/RemoveFile.h"
 
@@ -23,14 +26,26 @@ void Form1::PushButton1_Click() {
         exists = FileExists(path);
     });
     if (exists) {
-        trap.Step(102, [&] { s_.launcher.OpenInTextEditor(path); });
+        // An editor that fails after its start is reported as one that cannot
+        // start, when it tells; the window does not wait for it.
+        const auto failed =
+            [this, window = std::weak_ptr<const bool>(alive_)](const std::string& reason) {
+                if (window.expired() || shuttingDown_) return;
+                ErrorTrap(s_.dialogs, "Form1", "PushButton1_Click").Report(102, reason);
+            };
+        trap.Step(102, [&] { s_.launcher.OpenInTextEditor(path, failed); });
     } else {
         trap.Step(104, [&] { s_.dialogs.Message({kNoHistory, "", MessageButtons::Ok}); });
     }
 }
 
-// Copy Log To Clipboard: the file's whole text, as plain text. A file that
-// cannot be read is reported, and the text read last is copied again.
+// Copy Log To Clipboard: the file's whole text, as plain text. The file is
+// read a slice at a time with the window's events running in between, so that
+// neither the window nor the automatic log waits for a large log; a Copy Log
+// clicked meanwhile takes over, and a shutdown ends the copy. The text goes
+// straight into the clipboard's own copy of it. A file that cannot be read is
+// reported and the clipboard keeps what it holds: the text copied last, as
+// long as no other program has taken the clipboard since.
 void Form1::PushButton2_Click() {
     ErrorTrap trap(s_.dialogs, "Form1", "PushButton2_Click");
     std::string path;
@@ -40,8 +55,26 @@ void Form1::PushButton2_Click() {
         exists = FileExists(path);
     });
     if (!exists) return;
-    trap.Step(102, [&] { copiedText_ = ReadWholeFile(path); });
-    trap.Step(104, [&] { s_.clipboard.SetText(copiedText_); });
+    const std::uint64_t copy = ++copies_;
+    logCopy_.reset();
+    if (!trap.Step(102, [&] { logCopy_ = std::make_unique<LogCopy>(path, s_.clipboard); })) {
+        return;
+    }
+    for (bool more = true; more;) {
+        if (!trap.Step(102, [&] { more = logCopy_->ReadSlice(); })) {
+            logCopy_.reset();
+            return;
+        }
+        if (!more) break;
+        Yield();
+        if (copy != copies_) return;  // the later Copy Log has it in hand
+        if (shuttingDown_) {
+            logCopy_.reset();
+            return;
+        }
+    }
+    trap.Step(104, [&] { logCopy_->Put(); });
+    logCopy_.reset();
 }
 
 // Clear Log.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "LogTextPieces.h"
 #include "TempDir.h"
 #include "common/Files.h"
 #include "common/win32/AnsiText.h"
@@ -100,6 +101,15 @@ TEST_F(CodePageTest, TheDateAndTimeAreTheUsersAndReachTheLogInTheAnsiCodePage) {
     const std::string log = dir.File("log.txt");
     DurableLogWriter().AppendLine(log, text + " Running on AC Power");
     EXPECT_EQ(test::ReadAll(log), std::string(cp.ansiGeneralDate) + " Running on AC Power\r\n");
+}
+
+// Copy Log reads the log back in pieces: a piece may end inside a character.
+TEST_F(CodePageTest, TheLogReadsBackAsItWasWritten) {
+    const std::string ansi = std::string(cp.ansiGeneralDate) + " " + cp.ansiName + "\r\n";
+    for (std::size_t piece = 1; piece <= 3; ++piece) {
+        EXPECT_EQ(test::DecodeInPieces(ansi, piece),
+                  std::string(cp.generalDate) + " " + AnsiToUtf8(cp.ansiName) + "\r\n");
+    }
 }
 
 TEST_F(CodePageTest, APathInTheUsersCharactersNamesThatFile) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -35,12 +37,15 @@ public:
         if (fail) throw Error("Cannot start xdg-open");
         urls.push_back(url);
     }
-    void OpenInTextEditor(const std::string& path) override {
+    void OpenInTextEditor(const std::string& path, Failure failed) override {
         if (fail) throw Error("Cannot start xdg-open");
         edited.push_back(path);
+        editorFailures.push_back(std::move(failed));
     }
     std::vector<std::string> urls;
     std::vector<std::string> edited;
+    // What each editor started tells when it fails later.
+    std::vector<Failure> editorFailures;
     bool fail = false;
 };
 
@@ -80,10 +85,39 @@ public:
     std::optional<std::string> removalRefusal;
 };
 
+// A clipboard that keeps the text put there last, and counts the texts being
+// prepared for it.
 class RecordingClipboard : public Clipboard {
 public:
-    void SetText(const std::string& value) override { text = value; }
+    class Text : public ClipboardText {
+    public:
+        explicit Text(RecordingClipboard& clipboard) : clipboard_(clipboard) {
+            ++clipboard_.textsInHand;
+        }
+        ~Text() override { --clipboard_.textsInHand; }
+        void Append(std::string_view utf8) override { text_.append(utf8); }
+        void Put() override {
+            if (clipboard_.refusal) throw Error(*clipboard_.refusal);
+            clipboard_.text = std::move(text_);
+            ++clipboard_.puts;
+        }
+
+    private:
+        RecordingClipboard& clipboard_;
+        std::string text_;
+    };
+
+    std::unique_ptr<ClipboardText> NewText(std::size_t bytes) override {
+        sizes.push_back(bytes);
+        return std::make_unique<Text>(*this);
+    }
+
     std::optional<std::string> text;
+    int puts = 0;
+    // The sizes the texts were made for, and how many are still held.
+    std::vector<std::size_t> sizes;
+    int textsInHand = 0;
+    std::optional<std::string> refusal;
 };
 
 class RecordingDiagnostics : public Diagnostics {

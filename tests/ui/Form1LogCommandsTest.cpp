@@ -7,6 +7,7 @@
 
 #include "Form1Harness.h"
 #include "Vendor.h"
+#include "ui/LogCopy.h"
 
 namespace tess::test {
 namespace {
@@ -35,6 +36,57 @@ TEST_F(LogCommandsTest, ViewLogHandsThePathAsOneArgument) {
     EXPECT_EQ(launcher.edited, std::vector<std::string>{path});
     EXPECT_TRUE(dialogs.messages.empty());
 }
+
+// The file the writer appends to, whatever the path's form: relative ones from
+// the working folder, names and folders starting with ':' (which Qt's file
+// classes take for resources; not a name on Windows), characters outside the
+// ANSI code page.
+struct LogPathForm {
+    const char* name;
+    // The path as typed; ABSOLUTE stands for the test's folder.
+    const char* typed;
+    bool colon;
+};
+
+class LogPathFormTest : public LogCommandsTest, public ::testing::WithParamInterface<LogPathForm> {
+protected:
+    void SetUp() override {
+        if (GetParam().colon && NativeSeparator() == '\\') GTEST_SKIP() << "no name on Windows";
+        saved_ = fs::current_path();
+        fs::current_path(temp.path());
+        fs::create_directories(temp.File(":logs"));
+    }
+    void TearDown() override {
+        if (!saved_.empty()) fs::current_path(saved_);
+    }
+
+private:
+    fs::path saved_;
+};
+
+TEST_P(LogPathFormTest, EveryCommandActsOnTheFileTheWriterAppendsTo) {
+    std::string typed = GetParam().typed;
+    if (typed.starts_with("ABSOLUTE")) typed = PathText(temp.path()) + typed.substr(8);
+    Form1& form = LoadWithPath(typed);
+    form.PushButton6_Click();
+    const std::string file = PathText(temp.path() / Utf8Path(typed));
+    ASSERT_EQ(ReadAll(file), kAcLine);
+    form.PushButton2_Click();
+    EXPECT_EQ(clipboard.text, kAcLine);
+    form.PushButton1_Click();
+    EXPECT_EQ(launcher.edited, std::vector<std::string>{typed});
+    form.PushButton4_Click();
+    EXPECT_FALSE(fs::exists(Utf8Path(file)));
+    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, LogPathFormTest,
+    ::testing::Values(LogPathForm{"ColonName", ":x.txt", true},
+                      LogPathForm{"ColonFolder", ":logs/x.txt", true},
+                      LogPathForm{"AbsoluteColonFolder", "ABSOLUTE/:logs/x.txt", true},
+                      LogPathForm{"OutsideTheCodePage", "\xCE\xA9 log.txt", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A missing file, and an empty path.
 class WithoutALogTest : public LogCommandsTest, public ::testing::WithParamInterface<bool> {
@@ -73,35 +125,143 @@ TEST_P(WithoutALogTest, ClearLogAsksAndOnlyEmptiesTheList) {
 INSTANTIATE_TEST_SUITE_P(LogCommands, WithoutALogTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "EmptyPath" : "MissingFile"; });
 
-TEST_F(LogCommandsTest, EditorThatCannotStartIsReportedOnce) {
+// An editor that cannot start is reported at once; one that fails after its
+// start (it ended with a failure status) when it tells, as the same report,
+// while the window is there and not shutting down.
+struct EditorFailureCase {
+    const char* name;
+    bool atStart;
+    void (*before)(Form1Harness& h);
+    std::vector<int> reported;
+};
+
+class EditorFailureTest : public LogCommandsTest,
+                          public ::testing::WithParamInterface<EditorFailureCase> {};
+
+TEST_P(EditorFailureTest, IsReportedOnceAsTheCommandsFailure) {
     const std::string path = temp.File("log.txt");
     WriteAll(path, "x\r\n");
     Form1& form = LoadWithPath(path);
-    launcher.fail = true;
+    launcher.fail = GetParam().atStart;
     form.PushButton1_Click();
-    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].text.find("Form1.PushButton1_Click "), std::string::npos);
+    if (!GetParam().atStart) {
+        ASSERT_EQ(launcher.editorFailures.size(), 1u);
+        EXPECT_TRUE(dialogs.messages.empty());
+        GetParam().before(*this);
+        launcher.editorFailures[0]("gedit ended with exit status 4");
+    }
+    EXPECT_EQ(ReportLines(dialogs), GetParam().reported);
+    for (const MessageRequest& report : dialogs.messages) {
+        EXPECT_NE(report.text.find("in Pellwick2021/08/31.Form1.PushButton1_Click "),
+                  std::string::npos);
+    }
 }
 
-TEST_F(LogCommandsTest, CopyLogPutsTheWholeFileOnTheClipboard) {
-    const std::string path = temp.File("big log.txt");
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, EditorFailureTest,
+    ::testing::Values(EditorFailureCase{"CannotStart", true, nullptr, {102}},
+                      EditorFailureCase{"FailsLater", false, [](Form1Harness&) {}, {102}},
+                      EditorFailureCase{"FailsWhileShuttingDown",
+                                        false,
+                                        [](Form1Harness& h) { h.form->Form_QueryUnload(); },
+                                        {}},
+                      EditorFailureCase{"FailsAfterTheWindowIsGone",
+                                        false,
+                                        [](Form1Harness& h) { h.form.reset(); },
+                                        {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A log of several slices, as the program writes it.
+std::string LargeLog() {
     std::string content;
-    for (int i = 0; content.size() < 4'000'000; ++i) {
+    for (int i = 0; content.size() < 2 * kLogCopySliceBytes + 1000; ++i) {
         content += "12/7/2026 6:01:" + std::to_string(i) +
                    " AM Battery Level is 57% (1 Hours, 2 Minutes, 3 Seconds remaining on "
                    "battery).\r\n";
     }
-    content += std::string("\0\xff not text", 11);
+    return content + std::string("\0 not text\r\n", 13);
+}
+
+// The window's events run between the slices; the clipboard gets the text
+// once, whole, from the one copy made for it.
+TEST_F(LogCommandsTest, CopyLogPutsTheWholeFileOnTheClipboard) {
+    const std::string path = temp.File("big log.txt");
+    const std::string content = LargeLog();
     WriteAll(path, content);
-    LoadWithPath(path).PushButton2_Click();
+    LoadWithPath(path);
+    yields = 0;
+    form->PushButton2_Click();
     EXPECT_EQ(clipboard.text, content);
+    EXPECT_EQ(clipboard.puts, 1);
+    EXPECT_EQ(clipboard.sizes, std::vector<std::size_t>{content.size()});
+    EXPECT_EQ(clipboard.textsInHand, 0);
+    EXPECT_EQ(yields, 2);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// What arrives while the text is prepared: an entry of the automatic log, a
+// second Copy Log (of another file), the program's close.
+struct DuringCopyCase {
+    const char* name;
+    void (*during)(LogCommandsTest& test, Form1& form);
+    // The text on the clipboard afterwards: the log's, the other file's, or none.
+    enum { Log, Other, None } copied;
+};
+
+class CopyLogMeanwhileTest : public LogCommandsTest,
+                             public ::testing::WithParamInterface<DuringCopyCase> {
+public:
+    using Form1Harness::TypePath;
+    std::string other = temp.File("other.txt");
+};
+
+TEST_P(CopyLogMeanwhileTest, TheCopyIsOfTheLatestClickAndHoldsNothingAfterwards) {
+    const std::string path = temp.File("log.txt");
+    const std::string content = LargeLog();
+    WriteAll(path, content);
+    WriteAll(other, "other\r\n");
+    Form1& form = LoadWithPath(path);
+    yields = 0;
+    duringYield[1] = [&] { GetParam().during(*this, form); };
+    form.PushButton2_Click();
+    switch (GetParam().copied) {
+        case DuringCopyCase::Log:
+            // The log as it was at the click: the entry written meanwhile is
+            // in the file, not in the copy.
+            EXPECT_EQ(clipboard.text, content);
+            EXPECT_GT(fs::file_size(path), content.size());
+            break;
+        case DuringCopyCase::Other:
+            EXPECT_EQ(clipboard.text, "other\r\n");
+            break;
+        case DuringCopyCase::None:
+            EXPECT_FALSE(clipboard.text);
+            break;
+    }
+    EXPECT_EQ(clipboard.puts, GetParam().copied == DuringCopyCase::None ? 0 : 1);
+    EXPECT_EQ(clipboard.textsInHand, 0);
+    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, CopyLogMeanwhileTest,
+    ::testing::Values(
+        DuringCopyCase{"AnEntry", [](LogCommandsTest&, Form1& form) { form.PushButton6_Click(); },
+                       DuringCopyCase::Log},
+        DuringCopyCase{"AnotherCopyLog",
+                       [](LogCommandsTest& test, Form1& form) {
+                           auto& meanwhile = static_cast<CopyLogMeanwhileTest&>(test);
+                           meanwhile.TypePath(meanwhile.other);
+                           form.PushButton2_Click();
+                       },
+                       DuringCopyCase::Other},
+        DuringCopyCase{"TheClose", [](LogCommandsTest&, Form1& form) { form.Form_QueryUnload(); },
+                       DuringCopyCase::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A folder has a modification time but no text to read: reported, and the
-// text read last is copied again.
-TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndCopiesTheLastText) {
+// clipboard keeps the text copied last, which is not put there again.
+TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndLeavesTheClipboardAsItIs) {
     const std::string first = temp.File("first.txt");
     WriteAll(first, "first\r\n");
     Form1& form = LoadWithPath(first);
@@ -109,10 +269,21 @@ TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndCopiesTheLastText) {
     const std::string folder = temp.File("a folder");
     fs::create_directories(folder);
     TypePath(folder);
-    clipboard.text = "other";
     form.PushButton2_Click();
     EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
     EXPECT_EQ(clipboard.text, "first\r\n");
+    EXPECT_EQ(clipboard.puts, 1);
+    EXPECT_EQ(clipboard.textsInHand, 0);
+}
+
+TEST_F(LogCommandsTest, AClipboardThatRefusesTheTextIsReported) {
+    const std::string path = temp.File("log.txt");
+    WriteAll(path, "line\r\n");
+    Form1& form = LoadWithPath(path);
+    clipboard.refusal = "Cannot open the clipboard";
+    form.PushButton2_Click();
+    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{104});
+    EXPECT_EQ(clipboard.textsInHand, 0);
 }
 
 TEST_F(LogCommandsTest, ClearLogAsksFirst) {

@@ -8,15 +8,13 @@
 
 namespace tess {
 
-namespace {
-bool IsUtf8(const char* codeset) {
+bool IsUtf8Codeset(const char* codeset) {
     return std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0;
 }
-}  // namespace
 
 std::string FromUtf8ToLocale(const std::string& text) {
     const char* codeset = nl_langinfo(CODESET);
-    if (IsUtf8(codeset)) return text;
+    if (IsUtf8Codeset(codeset)) return text;
     bool ascii = true;
     for (unsigned char c : text) ascii = ascii && c < 0x80;
     if (ascii) return text;

@@ -8,4 +8,7 @@ namespace tess {
 // the locale cannot represent become '?'. UTF-8 locales pass the text unchanged.
 std::string FromUtf8ToLocale(const std::string& text);
 
+// True when `codeset` (as nl_langinfo names it) is UTF-8.
+bool IsUtf8Codeset(const char* codeset);
+
 }  // namespace tess

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
-#include "common/win32/AnsiText.h"
+#include <string>
+
 #include "common/win32/SystemError.h"
+#include "common/win32/WideText.h"
 
 namespace tess {
 
@@ -14,14 +16,16 @@ HANDLE AsHandle(std::intptr_t handle) {
 }  // namespace
 
 ReadOnlyFile::ReadOnlyFile(const std::string& path) {
-    // The same ANSI name the log writer opens. Shared for reading, writing and
-    // deleting, so that the writer's appends and Clear Log go on unhindered.
-    const HANDLE file = CreateFileA(Utf8ToAnsi(path).c_str(), GENERIC_READ,
+    // The file the log writer opens: the path as UTF-16, whatever the ANSI code
+    // page lacks. Shared for reading, writing and deleting, so that the
+    // writer's appends and Clear Log go on unhindered.
+    const std::wstring name = Utf8ToWide(path);
+    const HANDLE file = CreateFileW(name.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD code = GetLastError();
-        const DWORD attributes = GetFileAttributesA(Utf8ToAnsi(path).c_str());
+        const DWORD attributes = GetFileAttributesW(name.c_str());
         if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) {
             state_ = State::Missing;
         } else if (attributes != INVALID_FILE_ATTRIBUTES &&

@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <algorithm>
+#include <memory>
+#include <string_view>
 
-#include "common/win32/AnsiText.h"
 #include "common/win32/SystemError.h"
 
 namespace tess {
@@ -30,31 +31,67 @@ public:
     OpenedClipboard& operator=(const OpenedClipboard&) = delete;
 };
 
-// The text with its terminating NUL in movable global memory, as the
-// clipboard takes it.
-HGLOBAL GlobalText(const std::wstring& text) {
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) ThrowSystemError(GetLastError(), "Cannot copy to the clipboard");
-    void* data = GlobalLock(memory);
-    std::memcpy(data, text.c_str(), bytes);
-    GlobalUnlock(memory);
-    return memory;
-}
+// UTF-16 text with room for its terminating NUL, in movable global memory
+// as the clipboard takes it, grown as the pieces come.
+class Win32ClipboardText : public ClipboardText {
+public:
+    Win32ClipboardText(HWND owner, std::size_t bytes) : owner_(owner) {
+        // A character takes no more UTF-16 units than UTF-8 bytes.
+        Reserve(bytes + 1);
+    }
+    ~Win32ClipboardText() override {
+        if (memory_ != nullptr) GlobalFree(memory_);
+    }
+    Win32ClipboardText(const Win32ClipboardText&) = delete;
+    Win32ClipboardText& operator=(const Win32ClipboardText&) = delete;
+
+    void Append(std::string_view utf8) override {
+        if (utf8.empty()) return;
+        const int size = static_cast<int>(utf8.size());
+        const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+        Reserve(length_ + static_cast<std::size_t>(units) + 1);
+        auto* text = static_cast<wchar_t*>(GlobalLock(memory_));
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text + length_, units);
+        GlobalUnlock(memory_);
+        length_ += static_cast<std::size_t>(units);
+    }
+
+    void Put() override {
+        auto* text = static_cast<wchar_t*>(GlobalLock(memory_));
+        text[length_] = L'\0';
+        GlobalUnlock(memory_);
+        const OpenedClipboard clipboard(owner_);
+        if (!EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory_) == nullptr) {
+            ThrowSystemError(GetLastError(), "Cannot copy to the clipboard");
+        }
+        memory_ = nullptr;  // the clipboard's from here on
+    }
+
+private:
+    void Reserve(std::size_t units) {
+        if (units <= capacity_) return;
+        const std::size_t grown = std::max(units, capacity_ + capacity_ / 2);
+        const SIZE_T bytes = grown * sizeof(wchar_t);
+        const HGLOBAL memory = memory_ == nullptr ? GlobalAlloc(GMEM_MOVEABLE, bytes)
+                                                  : GlobalReAlloc(memory_, bytes, GMEM_MOVEABLE);
+        if (memory == nullptr) ThrowSystemError(GetLastError(), "Cannot copy to the clipboard");
+        memory_ = memory;
+        capacity_ = grown;
+    }
+
+    HWND owner_;
+    HGLOBAL memory_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::size_t length_ = 0;
+};
 
 }  // namespace
 
 Win32Clipboard::Win32Clipboard()
     : owner_([](std::uint32_t, std::uintptr_t, std::intptr_t, std::intptr_t&) { return false; }) {}
 
-void Win32Clipboard::SetText(const std::string& text) {
-    const HGLOBAL memory = GlobalText(AnsiToWide(text));
-    const OpenedClipboard clipboard(owner_.Handle());
-    if (!EmptyClipboard() || SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-        const DWORD error = GetLastError();
-        GlobalFree(memory);  // the clipboard took it only on success
-        ThrowSystemError(error, "Cannot copy to the clipboard");
-    }
+std::unique_ptr<ClipboardText> Win32Clipboard::NewText(std::size_t bytes) {
+    return std::make_unique<Win32ClipboardText>(owner_.Handle(), bytes);
 }
 
 }  // namespace tess

@@ -55,7 +55,7 @@ void Win32Launcher::OpenUrl(const std::string& url) {
 
 // The path goes as an absolute one, so that a name starting with '/' is never
 // read as one of Notepad's options.
-void Win32Launcher::OpenInTextEditor(const std::string& path) {
+void Win32Launcher::OpenInTextEditor(const std::string& path, Failure /*failed*/) {
     const std::wstring program = SystemNotepad();
     std::wstring commandLine =
         L"notepad.exe " + Utf8ToWide(QuoteArgument(WideToUtf8(FullPath(path))));

@@ -14,6 +14,8 @@
 #include "TempDir.h"
 #include "common/Error.h"
 #include "settings/linux/DesktopEntry.h"
+#include "settings/linux/DesktopExec.h"
+#include "settings/linux/DesktopFile.h"
 #include "settings/mStartUp.h"
 
 namespace tess {
@@ -25,77 +27,9 @@ using test::ScopedEnv;
 using test::TempDir;
 using test::WriteAll;
 
-// The arguments of an Exec value, read the way a desktop reads it: string
-// escapes first, then the quoting, then the field codes. Nothing when the value
-// breaks a rule of the format.
+// The arguments of an Exec value, read the way a desktop reads it.
 std::optional<std::vector<std::string>> ParseExec(std::string_view value) {
-    std::string text;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\') {
-            text += value[i];
-            continue;
-        }
-        if (++i == value.size()) return std::nullopt;
-        switch (value[i]) {
-            case 's':
-                text += ' ';
-                break;
-            case 'n':
-                text += '\n';
-                break;
-            case 't':
-                text += '\t';
-                break;
-            case 'r':
-                text += '\r';
-                break;
-            case '\\':
-                text += '\\';
-                break;
-            default:
-                return std::nullopt;
-        }
-    }
-    std::vector<std::string> arguments;
-    std::optional<std::string> current;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == ' ') {
-            if (current) arguments.push_back(*current);
-            current.reset();
-        } else if (c == '"') {
-            if (!current) current.emplace();
-            for (++i;; ++i) {
-                if (i == text.size()) return std::nullopt;
-                if (text[i] == '"') break;
-                if (text[i] == '\\') {
-                    if (++i == text.size() ||
-                        std::string_view("\"`$\\").find(text[i]) == std::string_view::npos) {
-                        return std::nullopt;
-                    }
-                }
-                *current += text[i];
-            }
-        } else if (std::string_view("\t\n'\\><~|&;$*?#()`").find(c) != std::string_view::npos) {
-            return std::nullopt;  // reserved outside quotes
-        } else {
-            if (!current) current.emplace();
-            *current += c;
-        }
-    }
-    if (current) arguments.push_back(*current);
-    for (std::string& argument : arguments) {
-        std::string expanded;
-        for (std::size_t i = 0; i < argument.size(); ++i) {
-            if (argument[i] == '%') {
-                if (i + 1 == argument.size() || argument[i + 1] != '%') return std::nullopt;
-                ++i;
-            }
-            expanded += argument[i];
-        }
-        argument = expanded;
-    }
-    return arguments;
+    return DesktopCommand(value, {});
 }
 
 // The value of `key` in the file's text, or nothing.
@@ -234,24 +168,18 @@ TEST_F(XdgAutostartEntryTest, WrittenEntryPassesDesktopFileValidate) {
 
 class ExecRoundTripTest : public ::testing::TestWithParam<std::string> {};
 
+// Quoted whole, so that no character of the path is reserved outside quotes.
 TEST_P(ExecRoundTripTest, ExecReadsBackAsTheOneProgramPath) {
-    EXPECT_EQ(ParseExec(DesktopExecValue(GetParam())), std::vector<std::string>{GetParam()})
-        << DesktopExecValue(GetParam());
+    const std::string exec = DesktopExecValue(GetParam());
+    EXPECT_EQ(ParseExec(exec), std::vector<std::string>{GetParam()}) << exec;
+    EXPECT_TRUE(exec.front() == '"' && exec.back() == '"') << exec;
 }
 
 TEST_P(ExecRoundTripTest, TryExecReadsBackAsThePath) {
     const std::string entry = AutostartDesktopEntry(GetParam());
     const auto tryExec = ValueOf(entry, "TryExec");
     ASSERT_TRUE(tryExec);
-    std::string unescaped;
-    for (std::size_t i = 0; i < tryExec->size(); ++i) {
-        char c = (*tryExec)[i];
-        if (c == '\\') {
-            c = std::string_view("\\\n\t\r")[std::string_view("\\ntr").find((*tryExec)[++i])];
-        }
-        unescaped += c;
-    }
-    EXPECT_EQ(unescaped, GetParam());
+    EXPECT_EQ(DesktopStringText(*tryExec), GetParam());
     // Every line of the entry is a group header or a key.
     EXPECT_EQ(std::count(entry.begin(), entry.end(), '\n'), 6) << entry;
 }

@@ -11,11 +11,11 @@ namespace {
 
 // Things with a modification time but no end of text to read: a pipe nobody
 // writes to (opening it would wait for ever) and a device that never ends.
-// Each is reported, and the text read last is copied again.
+// Each is reported, and the clipboard keeps the text copied last.
 class CopyLogSpecialFileTest : public ::testing::TestWithParam<const char*>,
                                protected Form1Harness {};
 
-TEST_P(CopyLogSpecialFileTest, IsReportedAndCopiesTheLastText) {
+TEST_P(CopyLogSpecialFileTest, IsReportedAndLeavesTheClipboardAsItIs) {
     const std::string first = temp.File("first.txt");
     WriteAll(first, "first\r\n");
     Load();
@@ -30,6 +30,7 @@ TEST_P(CopyLogSpecialFileTest, IsReportedAndCopiesTheLastText) {
     form->PushButton2_Click();
     EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
     EXPECT_EQ(clipboard.text, "first\r\n");
+    EXPECT_EQ(clipboard.puts, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(LogCommands, CopyLogSpecialFileTest,

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -424,15 +425,25 @@ private slots:
         QVERIFY(!h.ghost.isMinimized());
     }
 
+    // Put together in pieces, served as UTF-8 and read back as the same text.
     void clipboardTakesTheWholeText() {
         std::string content;
         for (int i = 0; content.size() < 4'000'000; ++i) {
-            content += "12/7/2026 6:01:" + std::to_string(i) +
-                       " AM Battery Level is 57% (1 Hours, 2 Minutes, 3 Seconds remaining on "
-                       "battery).\r\n";
+            content += "7.12.26 6:01:" + std::to_string(i) +
+                       " Z\xC3\xBCrich \xE2\x82\xAC Battery Level is 57% (1 Hours, 2 Minutes, 3 "
+                       "Seconds remaining on battery).\r\n";
         }
-        QtClipboard().SetText(content);
-        QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), content);
+        QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+        const auto text = QtClipboard().NewText(100);
+        const std::size_t half = content.find("\r\n", content.size() / 2) + 2;
+        text->Append(std::string_view(content).substr(0, half));
+        text->Append(std::string_view(content).substr(half));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("earlier"));
+        text->Put();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(content));
+        const QByteArray utf8 = QGuiApplication::clipboard()->mimeData()->data(
+            QStringLiteral("text/plain;charset=utf-8"));
+        QCOMPARE(utf8.toStdString(), content);
     }
 };
 

@@ -63,6 +63,27 @@ inline long SettledResidentBytes() {
     return ResidentBytes();
 }
 
+// Starts the peak of resident memory over from what is resident now.
+inline void ResetPeakResident() {
+    if (FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", refs);
+        std::fclose(refs);
+    }
+}
+
+// Peak resident memory of the process since the last reset.
+inline long PeakResidentBytes() {
+    long kilobytes = 0;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status)) {
+            if (std::sscanf(line, "VmHWM: %ld kB", &kilobytes) == 1) break;
+        }
+        std::fclose(status);
+    }
+    return kilobytes * 1024;
+}
+
 // `cat` of a file to /dev/null, as a child process.
 inline void RunCat(const std::string& file) {
     posix_spawn_file_actions_t actions;

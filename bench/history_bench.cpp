@@ -4,55 +4,24 @@
 //
 //   history_bench [entries] [runs]     (defaults 1000000 and 5)
 //
-// The log is written by IntervalSave in US English, one entry a minute: two
-// hours on the charger, then eight hours draining, a little faster each week.
+// The log is that of HistoryBenchLog.h.
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "BenchTools.h"
-#include "FakeClock.h"
-#include "ScriptedLog.h"
+#include "HistoryBenchLog.h"
 #include "history/BatteryHistory.h"
 #include "history/ChartGeometry.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::int64_t kStart = 1'767'225'600;  // 1 January 2026, 00:00
-constexpr int kCycle = 600;                     // entries: 120 on AC, 480 on battery
-
-// The i-th entry of the run.
-void AddEntry(tess::test::ScriptedLog& log, long i) {
-    const std::int64_t when = kStart + std::int64_t{i} * 60;
-    const long inCycle = i % kCycle;
-    if (inCycle < 120) return log.Ac(when);
-    // Drains 1 % every 5 minutes in the first week, a little faster each week after.
-    const double week = static_cast<double>(i) / (7 * 24 * 60);
-    const int percent =
-        std::max(0, 100 - static_cast<int>((inCycle - 120) / 5.0 * (1 + week / 50)));
-    log.Battery(when, percent, percent * 300);
-}
-
-void WriteLog(const fs::path& path, long entries, const tess::DateTimeFormat& format) {
-    std::ofstream out(path, std::ios::binary);
-    tess::test::ScriptedLog log(format);
-    for (long i = 0; i < entries; ++i) {
-        AddEntry(log, i);
-        if (log.text.size() > (1 << 20)) {
-            out << log.text;
-            log.text.clear();
-        }
-    }
-    out << log.text;
-}
 
 double RedrawMs(const tess::BatteryHistory& history, tess::ChartRange range,
                 const tess::DateTimeFormat& format) {
@@ -79,7 +48,7 @@ int main(int argc, char** argv) {
         fs::temp_directory_path() / ("tessaline-history-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     const fs::path log = folder / "Tessaline.txt";
-    WriteLog(log, entries, format);
+    bench::WriteLog(log, entries, format);
 
     bench::RunCat(log.string());  // both read from the page cache from here on
     const long before = bench::SettledResidentBytes();
@@ -101,11 +70,8 @@ int main(int argc, char** argv) {
 
     // New entries, each appended to the file as the writer does and then taken in.
     std::vector<double> update;
-    tess::test::ScriptedLog more(format);
     for (long i = entries; i < entries + 2000; ++i) {
-        more.text.clear();
-        AddEntry(more, i);
-        std::ofstream(log, std::ios::binary | std::ios::app) << more.text;
+        bench::AppendLogEntry(log, i, format);
         update.push_back(bench::Milliseconds([&] {
             if (history.Follow() != tess::LogChange::Appended) std::abort();
         }));

@@ -91,7 +91,14 @@ LevelChart LayoutLevelChart(const std::vector<Sample>& samples, const DischargeA
     chart.percentTicks = PercentTicks(area.height, area.valueLabelSpacing);
     for (const AcSpan& span : analysis.AcSpans()) {
         if (span.end < scale.from || span.start > scale.to) continue;
-        chart.acSpans.push_back({scale.X(span.start), scale.X(span.end) + 1});
+        const PixelSpan band{scale.X(span.start), scale.X(span.end) + 1};
+        // Periods that meet on the screen make one band.
+        if (!chart.acSpans.empty() && band.left >= chart.acSpans.back().left &&
+            band.left <= chart.acSpans.back().right) {
+            chart.acSpans.back().right = std::max(chart.acSpans.back().right, band.right);
+        } else {
+            chart.acSpans.push_back(band);
+        }
     }
     for (const DischargeSession& session : analysis.Sessions()) {
         if (session.end < scale.from || session.start > scale.to) continue;

@@ -44,7 +44,7 @@ struct LevelChart {
     TimeScale scale;
     std::vector<AxisTick> timeTicks;     // at: x
     std::vector<AxisTick> percentTicks;  // at: y
-    std::vector<PixelSpan> acSpans;
+    std::vector<PixelSpan> acSpans;  // periods on AC that meet on the screen are one
     std::vector<LevelColumn> columns;
     // Where in `columns` each line begins: one line per discharge session.
     std::vector<std::size_t> lineStarts;

@@ -34,6 +34,7 @@ std::string Form1::LogPath() const {
 
 void Form1::AddEntry(const std::string& line) {
     ui_.ListView1.Append(line);
+    if (s_.history) s_.history->EntryAdded(LogPath());
 }
 
 void Form1::SetText1(const std::string& text) {
@@ -49,6 +50,10 @@ void Form1::SetCheck(CheckBox& box, int value, void (Form1::*click)()) {
 
 void Form1::HelpKey() {
     s_.ghost.ShowSupport();
+}
+
+void Form1::ShowHistory() {
+    if (s_.history) s_.history->ShowHistory(LogPath());
 }
 
 void Form1::Yield() {

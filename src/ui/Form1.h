@@ -107,6 +107,9 @@ public:
     void MouseMove(ControlId control);
     // The help key (F1) in the window: the support window comes up.
     void HelpKey();
+    // The log list's "Battery History" command and the Ctrl+H key: the history
+    // of the log in the path box comes up.
+    void ShowHistory();
 
     bool IsLoading() const { return isLoading_; }
     std::int32_t ElapsedSeconds() const { return elapsedSeconds_; }

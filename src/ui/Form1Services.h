@@ -17,6 +17,7 @@
 #include "ui/Clipboard.h"
 #include "ui/Diagnostics.h"
 #include "ui/Launcher.h"
+#include "ui/history/HistoryView.h"
 #include "ui/Main.h"
 #include "ui/TickTimer.h"
 
@@ -55,6 +56,8 @@ struct Form1Services {
     };
     // Where the optional files are looked up; empty: the program folder.
     std::string programFolder = {};
+    // The battery history window; none where the toolkit has none.
+    HistoryView* history = nullptr;
 };
 
 }  // namespace tess

@@ -74,6 +74,22 @@ TEST_F(ChartGeometryTest, TheDayShowsItsSessionsAndTheChargerBetweenThem) {
     EXPECT_EQ(chart.acSpans[0].right, 1440 - 60 + 2);  // up to the battery entry that follows
 }
 
+// Periods on AC that meet on the screen are one band, so that a long log shades
+// each pixel once; periods apart stay apart.
+TEST_F(ChartGeometryTest, ChargerPeriodsThatMeetOnTheScreenAreOneBand) {
+    const std::int64_t t = kMonday + 9 * kHour;
+    for (int i = 0; i <= 310; ++i) {
+        const bool ac = i < 100 ? (i / 5) % 2 == 0 : i >= 300;
+        samples.push_back(ac ? Ac(t + 60 * i) : Battery(t + 60 * i, 90 - i / 10));
+    }
+    const LevelChart chart = Layout(ChartRange::All, {31, 101, 120, 24});
+    ASSERT_EQ(chart.acSpans.size(), 2u);
+    EXPECT_EQ(chart.acSpans[0].left, 0);
+    EXPECT_EQ(chart.acSpans[0].right, 10);
+    EXPECT_EQ(chart.acSpans[1].left, 30);
+    EXPECT_EQ(chart.acSpans[1].right, 31);
+}
+
 TEST_F(ChartGeometryTest, TicksFallOnRoundTimesAndLeaveRoomForTheirLabels) {
     samples = {Battery(kMonday + 5 * kHour + 17, 90), Battery(kMonday + 29 * kHour + 17, 80)};
     const LevelChart day = Layout(ChartRange::Day, {1200, 101, 100, 24});

@@ -15,6 +15,7 @@
 #include "ui/Diagnostics.h"
 #include "ui/Launcher.h"
 #include "ui/TickTimer.h"
+#include "ui/history/HistoryView.h"
 
 namespace tess::test {
 
@@ -124,6 +125,16 @@ class RecordingDiagnostics : public Diagnostics {
 public:
     void Warn(const std::string& line) override { lines.push_back(line); }
     std::vector<std::string> lines;
+};
+
+// The battery history window: the paths it was asked to show, and those of the
+// entries it was told of.
+class RecordingHistory : public HistoryView {
+public:
+    void ShowHistory(const std::string& path) override { shown.push_back(path); }
+    void EntryAdded(const std::string& path) override { added.push_back(path); }
+    std::vector<std::string> shown;
+    std::vector<std::string> added;
 };
 
 }  // namespace tess::test

@@ -61,7 +61,8 @@ public:
                     },
                 .drawHomePageNumber = [this](const Clock&) { return homePageDraw; },
                 .defaultLogPath = [this] { return defaultLog; },
-                .programFolder = programFolder};
+                .programFolder = programFolder,
+                .history = &history};
     }
     GhostServices ForGhost() { return {dialogs, launcher, diagnostics, programFolder}; }
 
@@ -91,6 +92,7 @@ public:
     ManualTickTimer timer1;
     RecordingTrayShell trayShell;
     FakeEventWait trayWait;
+    RecordingHistory history;
     int homePageDraw = 1;
     // Yields counted from 1; an action runs during the yield of its number.
     int yields = 0;

@@ -10,7 +10,7 @@ GhostServices AppServices::ForGhost() {
     return {.dialogs = dialogs, .launcher = *platform.launcher, .diagnostics = diagnostics};
 }
 
-Form1Services AppServices::ForForm1(Ghost& ghost) {
+Form1Services AppServices::ForForm1(Ghost& ghost, HistoryView* history) {
     return {.dialogs = dialogs,
             .clock = clock,
             .format = *platform.format,
@@ -26,7 +26,8 @@ Form1Services AppServices::ForForm1(Ghost& ghost) {
             .trayWait = *platform.trayWait,
             .ghost = ghost,
             .yield = [] { QCoreApplication::processEvents(); },
-            .endProcess = EndProcess};
+            .endProcess = EndProcess,
+            .history = history};
 }
 
 }  // namespace tess

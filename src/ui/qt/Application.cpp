@@ -8,6 +8,7 @@
 #include "ui/qt/QtForm1.h"
 #include "ui/qt/QtGhost.h"
 #include "ui/qt/TerminationSignals.h"
+#include "ui/qt/history/QtHistoryWindow.h"
 
 namespace tess {
 
@@ -27,7 +28,8 @@ int RunApplication(int argc, char** argv) {
 
     AppServices services;
     QtGhost ghost(services.ForGhost());
-    QtForm1 window(services.ForForm1(ghost.Logic()));
+    QtHistoryWindow history(*services.platform.format);
+    QtForm1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
     Form1& form = window.Logic();
 
     // Every way of asking the program to end runs the main window's close

@@ -1,5 +1,6 @@
 #include "ui/qt/QtForm1.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
@@ -7,11 +8,13 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 
 #include "ui/Form1Design.h"
+#include "ui/history/HistoryView.h"
 #include "ui/qt/QtIntervalList.h"
 #include "ui/qt/QtLogList.h"
 
@@ -67,6 +70,12 @@ void QtForm1::HandEventsOver() {
     HandPointerMovesTo([this](ControlId control) { form_.MouseMove(control); });
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { form_.HelpKey(); });
+    // One command, in the log list's context menu and on the window's Ctrl+H.
+    auto* history = new QAction(QString::fromUtf8(kHistoryCaption), this);
+    history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(history);
+    ListView1().ContextMenu().addAction(history);
+    connect(history, &QAction::triggered, this, [this] { form_.ShowHistory(); });
 }
 
 // The state change of a shown window is its resize handling; one of a hidden

@@ -1,6 +1,7 @@
 #include "ui/qt/QtLogList.h"
 
 #include <QHeaderView>
+#include <QMenu>
 #include <QVBoxLayout>
 
 #include "ui/qt/LogListModel.h"
@@ -11,10 +12,11 @@ namespace tess {
 
 // The view is declared after the model, so it goes first.
 struct QtLogList::Impl {
-    explicit Impl(QtLogList* owner) : view(model, owner) {}
+    explicit Impl(QtLogList* owner) : view(model, owner), menu(owner) {}
 
     LogListModel model;
     LogListView view;
+    QMenu menu;
 };
 
 QtLogList::QtLogList(QWidget* parent) : QWidget(parent), d_(std::make_unique<Impl>(this)) {
@@ -22,6 +24,11 @@ QtLogList::QtLogList(QWidget* parent) : QWidget(parent), d_(std::make_unique<Imp
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(&d_->view);
     setFocusProxy(&d_->view);
+    // The menu pops up and the event loop goes on; it is not a loop of its own.
+    d_->view.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&d_->view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        if (!d_->menu.isEmpty()) d_->menu.popup(d_->view.viewport()->mapToGlobal(at));
+    });
 }
 
 QtLogList::~QtLogList() = default;
@@ -52,6 +59,10 @@ std::string QtLogList::Entry(int row) const {
 
 LogListModel* QtLogList::model() const {
     return &d_->model;
+}
+
+QMenu& QtLogList::ContextMenu() const {
+    return d_->menu;
 }
 
 }  // namespace tess

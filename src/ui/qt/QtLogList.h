@@ -6,6 +6,8 @@
 
 #include "ui/ListControls.h"
 
+class QMenu;
+
 namespace tess {
 
 class LogListModel;
@@ -29,6 +31,8 @@ public:
     int Count() const;
     std::string Entry(int row) const;
     LogListModel* model() const;
+    // The commands of the list's context menu; it shows when it holds one.
+    QMenu& ContextMenu() const;
 
 private:
     struct Impl;

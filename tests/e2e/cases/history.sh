@@ -1,0 +1,109 @@
+# shellcheck shell=bash
+# The battery history window: it opens from the log list's context menu and with
+# Ctrl+H over a week of entries, draws them with the periods on AC shaded, and
+# leaves the main window working.
+
+# Where the log list and the "Log Battery Level Now (Test)" button are, in window pixels.
+HISTORY_LIST_AT='268 150'
+HISTORY_LOG_NOW_AT='400 481'
+# The colours of the chart: a period on AC, and the battery's charge.
+HISTORY_AC_SHADE='#FCE9B6'
+HISTORY_LEVEL_LINE='#1F63B4'
+
+# history_write_week <file>: the week up to now, an entry every 10 minutes in the
+# form the program writes in the C locale ("8 Dec 2026 02:30:00", the date alone
+# at midnight): two hours on AC, then six on battery from 100 %, draining a
+# little faster each day.
+history_write_week() {
+    local now
+    now=$(date +%s)
+    seq $((now / 600 * 600 - 7 * 86400)) 600 "$now" >"$E2E_CASE_DIR/times"
+    sed 's/^/@/' "$E2E_CASE_DIR/times" | LC_ALL=C date -f - '+%-d %b %Y %H:%M:%S' |
+        paste -d '|' "$E2E_CASE_DIR/times" - |
+        awk -F '|' -v first="$(head -n 1 "$E2E_CASE_DIR/times")" '{
+            stamp = $2
+            sub(/ 00:00:00$/, "", stamp)
+            minute = ($1 - first) / 60
+            phase = minute % 480
+            if (phase < 120) { printf "%s Running on AC Power\r\n", stamp; next }
+            percent = 100 - int((phase - 120) / 5 * (1 + minute / 40320))
+            left = percent * 216
+            printf "%s Battery Level is %d%% (%d Hours, %d Minutes, %d Seconds remaining on battery).\r\n",
+                stamp, percent, left / 3600, left % 3600 / 60, left % 60
+        }' >"$1"
+}
+
+# Whether a pop-up menu of the program shows (an unmanaged window of its own).
+history_menu_shown() {
+    local window
+    for window in $(e2e_app_windows); do
+        if e2e_is_viewable "$window" && ! e2e_is_embedded "$window" &&
+            xwininfo -id "$window" 2>/dev/null | grep -q 'Override Redirect State: yes'; then
+            return 0
+        fi
+    done
+    return 1
+}
+
+# history_expect_colour <png> <colour> <what>: the picture shows that colour.
+history_expect_colour() {
+    local colours
+    colours=$(convert "$1" -format %c histogram:info:-)
+    grep -qi "$2" <<<"$colours" || e2e_fail "no $3 ($2) in $(basename "$1")"
+}
+
+# history_summary_changed <window> <screenshot>: the summary line at the top of
+# the window reads differently from the screenshot's.
+history_summary_changed() {
+    local now="$E2E_CASE_DIR/summary_now.png"
+    import -window "$1" -crop 400x24+0+0 +repage "$now" 2>/dev/null || return 1
+    ! compare -metric AE "$now" \
+        <(convert "$E2E_CASE_ARTIFACTS/$2.png" -crop 400x24+0+0 +repage png:-) null: 2>/dev/null
+}
+
+history_expect_chart() {
+    local history=$1 name=$2
+    [ "$(e2e_window_size "$history")" = 820x660 ] ||
+        e2e_fail "the history window is $(e2e_window_size "$history"), not 820x660"
+    e2e_screenshot "$name" "$history"
+    history_expect_colour "$E2E_CASE_ARTIFACTS/$name.png" "$HISTORY_AC_SHADE" "period on AC"
+    history_expect_colour "$E2E_CASE_ARTIFACTS/$name.png" "$HISTORY_LEVEL_LINE" "battery line"
+}
+
+case_history_opens_from_the_context_menu_and_with_ctrl_h() {
+    e2e_fake_power battery 70 5400
+    history_write_week "$(e2e_log_file)"
+    e2e_start_app
+    local window history
+    window=$(e2e_main_window)
+
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$window" $HISTORY_LIST_AT click 3
+    e2e_wait_for "the log list's context menu" history_menu_shown
+    xdotool key Down Return
+    history=$(e2e_window_titled "Battery History")
+    history_expect_chart "$history" history_from_menu
+
+    e2e_close "$history"
+    e2e_wait_for "the history to close" e2e_is_not_viewable "$history"
+    e2e_is_viewable "$window" || e2e_fail "the main window went with the history"
+
+    xdotool windowactivate --sync "$window"
+    xdotool key --clearmodifiers ctrl+h
+    history=$(e2e_window_titled "Battery History")
+    history_expect_chart "$history" history_from_ctrl_h
+
+    # A new entry shows in the open window.
+    xdotool windowactivate --sync "$window"
+    # shellcheck disable=SC2086
+    e2e_click_at "$window" $HISTORY_LOG_NOW_AT
+    e2e_wait_for "the new entry" e2e_log_has_lines 1010
+    xdotool windowactivate --sync "$history"
+    e2e_wait_for "the history to take the new entry" history_summary_changed "$history" \
+        history_from_ctrl_h
+    e2e_screenshot history_after_an_entry "$history"
+
+    e2e_close "$window"
+    e2e_wait_app_exit
+    e2e_expect_clean_end
+}

@@ -2,13 +2,14 @@
 
 #include <string>
 
+#include "ui/Clipboard.h"
 #include "ui/win32/MessageWindow.h"
 
 namespace tess {
 
 // The system clipboard, owned while it holds the program's text by a message
 // window of the thread that creates this.
-class Win32Clipboard {
+class Win32Clipboard : public Clipboard {
 public:
     Win32Clipboard();
 
@@ -16,7 +17,7 @@ public:
     // page as the log file holds it, as Unicode text (from which the system
     // gives the ANSI and OEM forms to those who ask). Throws tess::Error when
     // the clipboard stays busy or refuses the text.
-    void SetText(const std::string& text);
+    void SetText(const std::string& text) override;
 
 private:
     MessageWindow owner_;

@@ -189,9 +189,8 @@ void Win32Window::BuildControls(const ListMaker& makeList) {
         const HWND handle = controls_.back()->Handle();
         WatchControl(handle, control.id);
         // A list's header is part of the list.
-        if (const HWND header = ListView_GetHeader(handle);
-            control.kind == ControlKind::ListView && header != nullptr) {
-            WatchControl(header, control.id);
+        if (control.kind == ControlKind::ListView) {
+            if (const HWND header = ListView_GetHeader(handle)) WatchControl(header, control.id);
         }
     }
 }

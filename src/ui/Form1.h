@@ -86,6 +86,9 @@ public:
     // Stops logging, takes the icon out of the tray and ends the process; runs
     // once, whatever asks for it (the window, the session or a signal).
     void Form_QueryUnload();
+    // A later start of the program handed over to this copy: the window comes
+    // back as a click on the tray icon brings it, unless the program is ending.
+    void AnotherStart();
 
     // TrayHost: the events of cSysTray1.
     void MouseUp(std::int16_t button, std::int32_t id) override;

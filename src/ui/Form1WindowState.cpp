@@ -46,6 +46,11 @@ void Form1::cSysTray1_MouseUp(std::int16_t /*button*/, std::int32_t /*id*/) {
     });
 }
 
+void Form1::AnotherStart() {
+    if (shuttingDown_) return;
+    cSysTray1_MouseUp(1, 0);
+}
+
 void Form1::MouseUp(std::int16_t button, std::int32_t id) {
     cSysTray1_MouseUp(button, id);
 }

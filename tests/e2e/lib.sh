@@ -151,7 +151,9 @@ e2e_new_home() {
     export XDG_DATA_HOME="$HOME/.local/share"
     # The machine-wide autostart folder too: a case never writes to /etc/xdg.
     export XDG_CONFIG_DIRS="$E2E_CASE_DIR/etc/xdg"
-    export XDG_RUNTIME_DIR="$E2E_CASE_DIR/runtime"
+    # Short, as /run/user/<uid> is: a local socket's path has room for 107 bytes.
+    XDG_RUNTIME_DIR=$(mktemp -d "$E2E_RUN_DIR/rt.XXXXXX")
+    export XDG_RUNTIME_DIR
     export TEMP="$E2E_CASE_DIR/temp"
     export TESSALINE_POWER_SUPPLY_DIR="$E2E_CASE_DIR/power_supply"
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" "$TEMP" \
@@ -223,7 +225,7 @@ e2e_expect_log_lines_match() {
 # --- the program ----------------------------------------------------------
 
 # e2e_start_app: starts the program in the case's home; its output goes to
-# app.log among the case's artifacts. Sets E2E_APP_PID.
+# app.log (or E2E_APP_LOG) among the case's artifacts. Sets E2E_APP_PID.
 e2e_start_app() {
     (
         cd "$E2E_CASE_DIR" || exit 1
@@ -235,7 +237,7 @@ e2e_start_app() {
         export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
         export LSAN_OPTIONS="suppressions=$E2E_HERE/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
         exec "$E2E_APP" "$@"
-    ) >"$E2E_CASE_ARTIFACTS/app.log" 2>&1 &
+    ) >"$E2E_CASE_ARTIFACTS/${E2E_APP_LOG:-app.log}" 2>&1 &
     E2E_APP_PID=$!
     E2E_APP_STATUS=
 }

@@ -110,7 +110,7 @@ TEST_F(WindowStateTest, AResizeThatIsNotAMinimiseChangesNothing) {
 struct RestoreCase {
     const char* name;
     bool hiddenFirst;
-    Codes codes;
+    Codes codes;  // none: a later start of the program hands over instead
 };
 
 class RestoreTest : public WindowStateTest, public ::testing::WithParamInterface<RestoreCase> {};
@@ -120,7 +120,11 @@ TEST_P(RestoreTest, ReleasingAButtonOverTheIconBringsTheWindowToTheFront) {
     if (GetParam().hiddenFirst) Minimise();
     const auto sentBefore = trayShell.sent.size();
 
-    Deliver(GetParam().codes);
+    if (GetParam().codes.empty()) {
+        form->AnotherStart();
+    } else {
+        Deliver(GetParam().codes);
+    }
 
     EXPECT_TRUE(ui.window.visible);
     EXPECT_EQ(ui.window.state, WindowState::Normal);
@@ -135,7 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RestoreCase{"HiddenLeftClick", true, {kWmLButtonDown, kWmLButtonUp}},
                       RestoreCase{"HiddenRightClick", true, {kWmRButtonDown, kWmRButtonUp}},
                       RestoreCase{"ShownLeftClick", false, {kWmLButtonDown, kWmLButtonUp}},
-                      RestoreCase{"ShownRightButtonUp", false, {kWmRButtonUp}}),
+                      RestoreCase{"ShownRightButtonUp", false, {kWmRButtonUp}},
+                      RestoreCase{"HiddenAnotherStart", true, {}},
+                      RestoreCase{"ShownAnotherStart", false, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowStateTest, AButtonPressAloneLeavesTheWindowHidden) {
@@ -256,6 +262,14 @@ TEST_F(WindowStateTest, EveryCloseRequestRunsTheOneShutdown) {
     EXPECT_EQ(processEnds, 1);
     EXPECT_EQ(Sent(trayShell, kNimDelete), 1);
     EXPECT_EQ(yields - yieldsBefore, 1);
+}
+
+TEST_F(WindowStateTest, AStartHandedOverDuringTheShutdownShowsNothing) {
+    Form1& form = Shown();
+    Minimise();
+    duringYield[yields + 1] = [&] { form.AnotherStart(); };
+    form.Form_QueryUnload();
+    EXPECT_FALSE(ui.window.visible);
 }
 
 // The tick that is due, and the log-now button.

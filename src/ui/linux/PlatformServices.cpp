@@ -7,6 +7,7 @@
 #include "settings/mStartUp.h"
 #include "tray/qt/QtEventWait.h"
 #include "tray/qt/QtTrayShell.h"
+#include "ui/linux/LocalSocketOneCopy.h"
 #include "ui/linux/XdgLauncher.h"
 #include "ui/qt/QtDateTimeFormat.h"
 
@@ -24,6 +25,10 @@ PlatformServices MakePlatformServices() {
     services.trayShell = std::make_unique<QtTrayShell>();
     services.trayWait = std::make_unique<QtEventWait>();
     return services;
+}
+
+std::unique_ptr<OneCopy> MakeOneCopy() {
+    return std::make_unique<LocalSocketOneCopy>();
 }
 
 }  // namespace tess

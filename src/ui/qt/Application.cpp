@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/qt/AppServices.h"
+#include "ui/qt/PlatformServices.h"
 #include "ui/qt/ProcessEnd.h"
 #include "ui/qt/QtForm1.h"
 #include "ui/qt/QtGhost.h"
@@ -12,6 +13,18 @@ namespace tess {
 
 int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The menu entry and the desktop's window list name the same application.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvane.Tessaline"));
+    // A later start shows the running copy's window and ends here, before it
+    // reads or writes anything.
+    std::function<void()> anotherStart;
+    const std::unique_ptr<OneCopy> oneCopy = MakeOneCopy();
+    if (!oneCopy->Claim([&anotherStart] {
+            if (anotherStart) anotherStart();
+        })) {
+        return 0;
+    }
+
     AppServices services;
     QtGhost ghost(services.ForGhost());
     QtForm1 window(services.ForForm1(ghost.Logic()));
@@ -29,6 +42,7 @@ int RunApplication(int argc, char** argv) {
                      [&form] { form.Form_QueryUnload(); });
     const TerminationSignals termination([&form] { form.Form_QueryUnload(); });
 
+    anotherStart = [&form] { form.AnotherStart(); };
     form.Form_Load();
     // A window the load left minimised goes into the tray here, with its balloon.
     form.Show();

@@ -10,6 +10,7 @@
 #include "tray/EventWait.h"
 #include "tray/TrayShell.h"
 #include "ui/Launcher.h"
+#include "ui/OneCopy.h"
 
 namespace tess {
 
@@ -27,5 +28,9 @@ struct PlatformServices {
 
 // The running platform's services. Needs the application object.
 PlatformServices MakePlatformServices();
+
+// The platform's way of keeping one running copy per user session. Needs the
+// application object; asked before anything else is read or written.
+std::unique_ptr<OneCopy> MakeOneCopy();
 
 }  // namespace tess

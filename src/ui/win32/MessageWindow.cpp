@@ -36,12 +36,17 @@ void RegisterWindowClass() {
 
 }  // namespace
 
-MessageWindow::MessageWindow(Handler handler) : handler_(std::move(handler)) {
+MessageWindow::MessageWindow(Handler handler, const wchar_t* title)
+    : handler_(std::move(handler)) {
     RegisterWindowClass();
-    window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    window_ = CreateWindowExW(0, kWindowClass, title, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     if (window_ == nullptr) ThrowSystemError(GetLastError(), "Cannot create a message window");
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+HWND MessageWindow::Find(const wchar_t* title) {
+    return FindWindowExW(HWND_MESSAGE, nullptr, kWindowClass, title);
 }
 
 MessageWindow::~MessageWindow() {

@@ -7,6 +7,7 @@
 #include "settings/win32/RegistrySettingsStore.h"
 #include "tray/qt/QtEventWait.h"
 #include "tray/win32/Win32TrayShell.h"
+#include "ui/win32/MutexOneCopy.h"
 #include "ui/win32/Win32Launcher.h"
 
 namespace tess {
@@ -24,6 +25,10 @@ PlatformServices MakePlatformServices() {
     services.trayShell = std::make_unique<Win32TrayShell>();
     services.trayWait = std::make_unique<QtEventWait>();
     return services;
+}
+
+std::unique_ptr<OneCopy> MakeOneCopy() {
+    return std::make_unique<MutexOneCopy>();
 }
 
 }  // namespace tess

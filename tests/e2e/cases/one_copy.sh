@@ -1,0 +1,89 @@
+# shellcheck shell=bash
+# One running copy per user session: a later start hands over to the copy that
+# runs, which shows its window, and ends with status 0 having read and written
+# nothing; a copy that was killed blocks nothing.
+
+# The processes of the program under test.
+one_copy_pids() {
+    local proc
+    for proc in /proc/[0-9]*; do
+        [ "$(readlink "$proc/exe" 2>/dev/null)" = "$E2E_APP" ] && echo "${proc#/proc/}"
+    done
+    return 0
+}
+
+one_copy_count_is() { [ "$(one_copy_pids | wc -l)" -eq "$1" ]; }
+
+# one_copy_start_later: starts one more copy, its output in later.log; sets
+# LATER_PID and leaves E2E_APP_PID as it was.
+one_copy_start_later() {
+    local first=$E2E_APP_PID
+    E2E_APP_LOG=later.log e2e_start_app
+    LATER_PID=$E2E_APP_PID
+    E2E_APP_PID=$first
+}
+
+# one_copy_expect_ended <pid>: that copy ends by itself, with status 0.
+one_copy_expect_ended() {
+    local status=0
+    e2e_wait_for "the later start to end" e2e_not_alive "$1" || return 1
+    wait "$1" || status=$?
+    [ "$status" -eq 0 ] || e2e_fail "the later start ended with status $status"
+}
+
+# No two entries of the log carry the same date and time.
+one_copy_expect_no_doubles() {
+    local doubles
+    doubles=$(tr -d '\r' <"$(e2e_log_file)" | sed 's/ \(Running\|Battery\).*//' | sort | uniq -d)
+    [ -z "$doubles" ] || e2e_fail "entries written twice at: $doubles"
+}
+
+case_a_later_start_shows_the_hidden_copy_and_ends() {
+    e2e_fake_power battery 75 5400
+    e2e_write_settings OftenIndex=1 StartStopState=On
+    e2e_start_app
+    local window settings lines
+    window=$(e2e_main_window)
+    e2e_tray_icon >/dev/null
+    e2e_minimise "$window"
+    e2e_wait_for "the window to hide" e2e_is_hidden_in_tray "$window"
+    settings=$(cat "$(e2e_settings_file)")
+
+    one_copy_start_later
+    one_copy_expect_ended "$LATER_PID"
+    e2e_wait_for "the window to come back" e2e_is_restored "$window"
+    e2e_screenshot shown_by_a_later_start "$window"
+    one_copy_count_is 1 || e2e_fail "$(one_copy_pids | wc -l) copies run"
+    [ "$(cat "$(e2e_settings_file)")" = "$settings" ] || e2e_fail "the settings changed"
+    [ ! -s "$E2E_CASE_ARTIFACTS/later.log" ] ||
+        e2e_fail "the later start said: $(head -n 3 "$E2E_CASE_ARTIFACTS/later.log")"
+
+    # Ten seconds of logging every second after it, each entry once.
+    lines=$(e2e_log_line_count)
+    e2e_wait_for "ten more entries" e2e_log_has_lines $((lines + 10))
+    one_copy_expect_no_doubles
+    [ "$(e2e_tray_icon)" ] && one_copy_count_is 1
+}
+
+case_two_starts_at_once_leave_one_running() {
+    e2e_fake_power ac
+    e2e_start_app
+    one_copy_start_later
+    e2e_wait_for "one copy to be left" one_copy_count_is 1
+    # Either may have been first; the one left is the program under test now.
+    E2E_APP_PID=$(one_copy_pids)
+    e2e_main_window >/dev/null
+    e2e_tray_icon >/dev/null
+    [ "$(e2e_app_windows_titled Tessaline | wc -l)" -ge 1 ] || e2e_fail "no main window"
+}
+
+case_a_killed_copy_does_not_block_the_next_start() {
+    e2e_fake_power ac
+    e2e_start_app
+    e2e_main_window >/dev/null
+    e2e_stop_app KILL
+    e2e_expect_status 137
+    e2e_start_app
+    e2e_main_window >/dev/null
+    e2e_tray_icon >/dev/null
+}

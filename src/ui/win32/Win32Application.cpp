@@ -1,4 +1,5 @@
 #include "ui/Application.h"
+#include "ui/win32/MutexOneCopy.h"
 #include "ui/win32/ProcessEnd.h"
 #include "ui/win32/Win32AppServices.h"
 #include "ui/win32/Win32Form1.h"
@@ -44,12 +45,23 @@ int RunMessageLoop() {
 // which ends the process: the window's close (close box, system menu, Alt+F4)
 // and the end of the session.
 int RunApplication(int /*argc*/, char** /*argv*/) {
+    // A later start shows the running copy's window and ends here, before it
+    // reads or writes anything.
+    std::function<void()> anotherStart;
+    MutexOneCopy oneCopy;
+    if (!oneCopy.Claim([&anotherStart] {
+            if (anotherStart) anotherStart();
+        })) {
+        return 0;
+    }
+
     const ComApartment com;
     Win32AppServices services;
     Win32Ghost ghost(services.ForGhost());
     Win32Form1 window(services.ForForm1(ghost.Logic()));
     Form1& form = window.Logic();
 
+    anotherStart = [&form] { form.AnotherStart(); };
     form.Form_Load();
     // A window the load left minimised goes into the tray here, with its balloon.
     form.Show();

@@ -120,11 +120,12 @@ void Win32IntervalList::Press(POINT at) {
     if (row >= 0 && (hit.flags & LVHT_ONITEM) != 0) Choose(row);
 }
 
+// Space selects the focused item, a choice when it was not selected yet.
 void Win32IntervalList::PressSpace() {
     const int row =
         static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                                       LVNI_FOCUSED));
-    if (row >= 0) Choose(row);
+    if (row >= 0 && row + 1 != SelectedIndex()) Choose(row);
 }
 
 // A move of the selection by keyboard (the arrows, Home, End, a typed letter).

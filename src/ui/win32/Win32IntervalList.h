@@ -11,9 +11,10 @@ namespace tess {
 
 // The interval list over a report list view of a few items, at most one of
 // them selected. The user's choices go to OnChoice: a click on an item (also
-// on the selected one), a move of the selection by keyboard. What would leave
-// the list without a selection (a click beside the items, Ctrl with a click or
-// with Space) selects nothing new and clears nothing.
+// on the selected one), a move of the selection by keyboard (Space selecting
+// the focused item among them). What would leave the list without a selection
+// (a click beside the items, Ctrl with a click or with Space) selects nothing
+// new and clears nothing.
 class Win32IntervalList : public Win32Control, public IntervalList {
 public:
     Win32IntervalList(const ControlDesign& design, ControlHost& host, HWND parent, int commandId);

@@ -1,9 +1,9 @@
 #include "ui/win32/WicPicture.h"
 
-#include <objbase.h>
 #include <wincodec.h>
 
 #include "common/win32/WideText.h"
+#include "ui/win32/ComApartment.h"
 
 namespace tess {
 
@@ -29,20 +29,6 @@ private:
     Interface* pointer_ = nullptr;
 };
 
-// COM on this thread for as long as it lives, when the thread has it not yet.
-class ComScope {
-public:
-    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT result_;
-};
-
 // A top-down 32-bit bitmap of the size, with its pixels' memory.
 HBITMAP CreateBitmap32(UINT width, UINT height, void** bits) {
     BITMAPINFO info{};
@@ -58,7 +44,7 @@ HBITMAP CreateBitmap32(UINT width, UINT height, void** bits) {
 }  // namespace
 
 std::unique_ptr<WicPicture> WicPicture::Load(const std::string& path) {
-    const ComScope com;
+    const ComApartment com;
     ComRef<IWICImagingFactory> factory;
     ComRef<IWICBitmapDecoder> decoder;
     ComRef<IWICBitmapFrameDecode> frame;

@@ -1,29 +1,14 @@
 #include "ui/Application.h"
+#include "ui/win32/ComApartment.h"
 #include "ui/win32/MutexOneCopy.h"
 #include "ui/win32/ProcessEnd.h"
 #include "ui/win32/Win32AppServices.h"
 #include "ui/win32/Win32Form1.h"
 #include "ui/win32/Win32Ghost.h"
 
-#include <objbase.h>
-
 namespace tess {
 
 namespace {
-
-// COM for this thread (the imaging component, the shell) while the program runs.
-class ComApartment {
-public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 // Runs until WM_QUIT, or until the program ended, dropping what is queued after
 // that; returns the exit status.
@@ -55,6 +40,7 @@ int RunApplication(int /*argc*/, char** /*argv*/) {
         return 0;
     }
 
+    // COM for the shell and the imaging component.
     const ComApartment com;
     Win32AppServices services;
     Win32Ghost ghost(services.ForGhost());

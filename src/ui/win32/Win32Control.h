@@ -36,6 +36,12 @@ public:
     HWND Handle() const { return handle_; }
     const ControlDesign& Design() const { return design_; }
 
+    // A message to the control's own window, before its class handles it; true
+    // with `result` when it is answered here.
+    virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                           LRESULT& /*result*/) {
+        return false;
+    }
     // A WM_COMMAND notification code from the control.
     virtual void OnCommand(WORD /*code*/) {}
     // A WM_NOTIFY from the control; true with `result` when it is answered.

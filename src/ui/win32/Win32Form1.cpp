@@ -37,15 +37,10 @@ Win32IntervalList& Win32Form1::ListView2() const {
 
 // The user's clicks, edits and choices only: what the behaviour sets raises nothing here.
 void Win32Form1::HandEventsOver() {
-    HandClicksTo(form_, {{form1::PushButton1, &Form1::PushButton1_Click},
-                         {form1::PushButton2, &Form1::PushButton2_Click},
-                         {form1::PushButton3, &Form1::PushButton3_Click},
-                         {form1::PushButton4, &Form1::PushButton4_Click},
-                         {form1::PushButton5, &Form1::PushButton5_Click},
-                         {form1::PushButton6, &Form1::PushButton6_Click},
-                         {form1::PushButton7, &Form1::PushButton7_Click},
-                         {form1::Check4, &Form1::Check4_Click},
-                         {form1::Check8, &Form1::Check8_Click}});
+    static constexpr ClickRoute<Form1> kBoxClicks[] = {{form1::Check4, &Form1::Check4_Click},
+                                                       {form1::Check8, &Form1::Check8_Click}};
+    HandClicksTo(form_, Form1::kButtonClicks);
+    HandClicksTo(form_, kBoxClicks);
     Control<Win32TextBox>(form1::Text1).OnEdit(Gated([this] { form_.Text1_Change(); }));
     ListView2().OnChoice(Gated([this] { form_.ListView2_Click(); }));
     HandPointerMovesTo([this](ControlId control) { form_.MouseMove(control); });

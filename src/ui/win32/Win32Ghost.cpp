@@ -10,10 +10,7 @@ Win32Ghost::Win32Ghost(const GhostServices& services)
               Control<Win32Button>(ghost::PushButton3), Control<Win32Button>(ghost::PushButton4),
               Control<Win32Button>(ghost::PushButton5), Control<Win32Button>(ghost::PushButton6)},
              services) {
-    HandClicksTo(ghost_, {{ghost::PushButton3, &Ghost::PushButton3_Click},
-                          {ghost::PushButton4, &Ghost::PushButton4_Click},
-                          {ghost::PushButton5, &Ghost::PushButton5_Click},
-                          {ghost::PushButton6, &Ghost::PushButton6_Click}});
+    HandClicksTo(ghost_, Ghost::kButtonClicks);
     HandPointerMovesTo([this](ControlId control) { ghost_.MouseMove(control); });
 }
 

@@ -7,46 +7,33 @@
 
 namespace tess {
 
-namespace {
+Win32IntervalList::Win32IntervalList(const ControlDesign& design, ControlHost& host, HWND parent,
+                                     int commandId)
+    : Win32Control(design, host, CreateReportView(parent, commandId, 0)) {}
 
-constexpr UINT_PTR kPressSubclass = 1;
-
-// Takes the mouse's presses and Space from the list view's own handling,
+// The mouse's presses and Space are taken from the list view's own handling,
 // which would clear the selection beside the items or with Ctrl.
-LRESULT CALLBACK PressProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR data) {
-    auto* list = reinterpret_cast<Win32IntervalList*>(data);
+bool Win32IntervalList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
-            SetFocus(view);
-            list->Press({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            return 0;
+            SetFocus(Handle());
+            Press({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            break;
         case WM_KEYDOWN:
-            if (wParam != VK_SPACE) break;
-            list->PressSpace();
-            return 0;
+            if (wParam != VK_SPACE) return false;
+            PressSpace();
+            break;
         case WM_CHAR:
-            if (wParam == L' ') return 0;
+            if (wParam != L' ') return false;
             break;
         default:
-            break;
+            return false;
     }
-    return DefSubclassProc(view, message, wParam, lParam);
-}
-
-}  // namespace
-
-Win32IntervalList::Win32IntervalList(const ControlDesign& design, ControlHost& host, HWND parent,
-                                     int commandId)
-    : Win32Control(design, host, CreateReportView(parent, commandId, 0)) {
-    SetWindowSubclass(Handle(), PressProc, kPressSubclass, reinterpret_cast<DWORD_PTR>(this));
-}
-
-Win32IntervalList::~Win32IntervalList() {
-    RemoveWindowSubclass(Handle(), PressProc, kPressSubclass);
+    result = 0;
+    return true;
 }
 
 void Win32IntervalList::AddColumn(const std::string& header) {

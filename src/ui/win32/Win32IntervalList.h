@@ -18,7 +18,6 @@ namespace tess {
 class Win32IntervalList : public Win32Control, public IntervalList {
 public:
     Win32IntervalList(const ControlDesign& design, ControlHost& host, HWND parent, int commandId);
-    ~Win32IntervalList() override;
 
     // IntervalList
     void AddColumn(const std::string& header) override;
@@ -30,14 +29,14 @@ public:
     std::optional<std::string> SelectedCaption() const override;
 
     void OnChoice(ActionHandler handler) { onChoice_ = std::move(handler); }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
     void OnDpiChanged() override;
 
+private:
     // The user's press of a mouse button at a point of the list, and of Space.
     void Press(POINT at);
     void PressSpace();
-
-private:
     void Choose(int row);
     void SelectRow(int row);
 

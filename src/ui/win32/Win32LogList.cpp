@@ -10,17 +10,8 @@ namespace tess {
 
 namespace {
 
-constexpr UINT_PTR kNewRowsSubclass = 1;
+// Posted to the list view, once for the rows of one pass of the message loop.
 constexpr UINT kShowNewRows = WM_APP + 1;
-
-LRESULT CALLBACK NewRowsProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR data) {
-    if (message == kShowNewRows) {
-        reinterpret_cast<Win32LogList*>(data)->ShowNewRows();
-        return 0;
-    }
-    return DefSubclassProc(view, message, wParam, lParam);
-}
 
 int ItemCount(HWND view) {
     return static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
@@ -37,12 +28,13 @@ bool LastRowInSight(HWND view) {
 
 Win32LogList::Win32LogList(const ControlDesign& design, ControlHost& host, HWND parent,
                            int commandId)
-    : Win32Control(design, host, CreateReportView(parent, commandId, LVS_OWNERDATA)) {
-    SetWindowSubclass(Handle(), NewRowsProc, kNewRowsSubclass, reinterpret_cast<DWORD_PTR>(this));
-}
+    : Win32Control(design, host, CreateReportView(parent, commandId, LVS_OWNERDATA)) {}
 
-Win32LogList::~Win32LogList() {
-    RemoveWindowSubclass(Handle(), NewRowsProc, kNewRowsSubclass);
+bool Win32LogList::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != kShowNewRows) return false;
+    ShowNewRows();
+    result = 0;
+    return true;
 }
 
 void Win32LogList::AddColumn(const std::string& header) {

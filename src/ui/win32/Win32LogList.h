@@ -19,7 +19,6 @@ namespace tess {
 class Win32LogList : public Win32Control, public LogList {
 public:
     Win32LogList(const ControlDesign& design, ControlHost& host, HWND parent, int commandId);
-    ~Win32LogList() override;
 
     // LogList
     void AddColumn(const std::string& header) override;
@@ -27,15 +26,16 @@ public:
     void Append(const std::string& line) override;  // UTF-8
     void Clear() override;
 
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
     void OnDpiChanged() override;
 
     int Count() const;
     std::string Entry(int row) const;
-    // Tells the list view the number of rows, following the end when it showed the last one.
-    void ShowNewRows();
 
 private:
+    // Tells the list view the number of rows, following the end when it showed the last one.
+    void ShowNewRows();
     LogLineStore rows_;
     ReportColumn column_;
     bool newRowsPosted_ = false;

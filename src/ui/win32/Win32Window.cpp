@@ -97,11 +97,13 @@ struct Win32WindowProc {
 };
 
 // What the window watches on each of its controls: the pointer's moves, the
-// focus coming in, and for a frame that the pointer stops on it.
+// focus coming in, and for a frame that the pointer stops on it; then the
+// control's own messages go to the control.
 struct ControlSubclass {
     static LRESULT CALLBACK Call(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                  UINT_PTR id, DWORD_PTR data) {
         auto* window = reinterpret_cast<Win32Window*>(data);
+        if (window->destroying_) return DefSubclassProc(control, message, wParam, lParam);
         const auto controlId = static_cast<ControlId>(id - kWatchSubclass);
         const ControlKind kind = window->design_.controls[controlId].kind;
         switch (message) {
@@ -131,6 +133,12 @@ struct ControlSubclass {
                 break;
             default:
                 break;
+        }
+        // The control's own handling (a list's header is watched, not asked).
+        Win32Control& owner = window->Control(controlId);
+        LRESULT result = 0;
+        if (control == owner.Handle() && owner.OnMessage(message, wParam, lParam, result)) {
+            return result;
         }
         return DefSubclassProc(control, message, wParam, lParam);
     }
@@ -173,6 +181,7 @@ Win32Window::Win32Window(const WindowDesign& design, const ListMaker& makeList)
 
 Win32Window::~Win32Window() {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    destroying_ = true;
     controls_.clear();
     DestroyWindow(window_);
     if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -76,10 +75,10 @@ public:
     static bool PreTranslate(MSG& message);
 
 protected:
-    // Hands the clicks of each push button or check box to its handler on `behaviour`.
-    template <typename Behaviour>
-    void HandClicksTo(Behaviour& behaviour,
-                      std::initializer_list<std::pair<ControlId, void (Behaviour::*)()>> clicks) {
+    // Hands the clicks of each push button or check box to its handler on
+    // `behaviour` (ClickRoutes of the behaviour).
+    template <typename Behaviour, typename Routes>
+    void HandClicksTo(Behaviour& behaviour, const Routes& clicks) {
         for (const auto& [control, handler] : clicks) {
             Control<Win32Clickable>(control).OnClick(
                 Gated([&behaviour, handler = handler] { (behaviour.*handler)(); }));
@@ -148,6 +147,7 @@ private:
     int pointer_ = 0;
     HCURSOR mouseIcon_ = nullptr;
     std::function<void(ControlId)> onPointerMove_;
+    bool destroying_ = false;
 };
 
 }  // namespace tess

@@ -5,19 +5,7 @@
 # build-windows-release).
 set -eu
 cd "$(dirname "$0")/.."
-if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix"
-MISSING=
-for package in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
-        MISSING="$MISSING $package"
-done
-if [ -n "$MISSING" ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -qq
-    # shellcheck disable=SC2086
-    $SUDO apt-get install -y -qq --no-install-recommends $MISSING >/dev/null
-fi
+sh scripts/install-packages.sh cmake ninja-build g++-mingw-w64-x86-64-posix
 
 BUILD=${TESSALINE_WINDOWS_RELEASE_DIR:-build-windows-release}
 cmake -S . -B "$BUILD" -G Ninja --toolchain cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \

@@ -8,20 +8,10 @@
 # the build folder, so that the system's locales stay as they are.
 set -eu
 cd "$(dirname "$0")/.."
-if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
 PACKAGES="cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb locales
     xdotool imagemagick"
-MISSING=
-for package in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
-        MISSING="$MISSING $package"
-done
-if [ -n "$MISSING" ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -qq
-    # shellcheck disable=SC2086
-    $SUDO apt-get install -y -qq --no-install-recommends $MISSING >/dev/null
-fi
+# shellcheck disable=SC2086
+sh scripts/install-packages.sh $PACKAGES
 
 BUILD=${TESSALINE_WINDOWS_BUILD_DIR:-build-test-windows}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-wine.XXXXXX")

@@ -72,8 +72,8 @@ inline std::string CursorBytes(int size, int hotX, int hotY) {
     put(cursor, static_cast<std::uint32_t>(hotY), 2);
     put(cursor, imageBytes, 4);
     put(cursor, 22, 4);
-    for (const std::uint32_t field : {40U, static_cast<std::uint32_t>(size),
-                                      static_cast<std::uint32_t>(2 * size)}) {
+    for (const std::uint32_t field :
+         {40U, static_cast<std::uint32_t>(size), static_cast<std::uint32_t>(2 * size)}) {
         put(cursor, field, 4);
     }
     put(cursor, 1, 2);   // planes

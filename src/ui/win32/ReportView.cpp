@@ -9,10 +9,10 @@
 namespace tess {
 
 HWND CreateReportView(HWND parent, int commandId, DWORD style) {
-    const HWND view =
-        CreateChild(WC_LISTVIEWW, L"", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
-                                           LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | style,
-                    WS_EX_CLIENTEDGE, parent, commandId);
+    const HWND view = CreateChild(
+        WC_LISTVIEWW, L"",
+        WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | style,
+        WS_EX_CLIENTEDGE, parent, commandId);
     ListView_SetExtendedListViewStyle(view, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     return view;
 }

@@ -55,8 +55,7 @@ std::unique_ptr<WicPicture> WicPicture::Load(const std::string& path) {
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IWICImagingFactory, factory.put_void())) ||
         FAILED(factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
-                                                  WICDecodeMetadataCacheOnDemand,
-                                                  decoder.put())) ||
+                                                  WICDecodeMetadataCacheOnDemand, decoder.put())) ||
         FAILED(decoder->GetFrame(0, frame.put())) ||
         FAILED(factory->CreateFormatConverter(converter.put())) ||
         FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
@@ -85,8 +84,8 @@ void WicPicture::Draw(HDC target, const RECT& place) const {
     const HDC source = CreateCompatibleDC(target);
     const HGDIOBJ before = SelectObject(source, bitmap_);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(target, place.left, place.top, place.right - place.left,
-                  place.bottom - place.top, source, 0, 0, width_, height_, blend);
+    GdiAlphaBlend(target, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                  source, 0, 0, width_, height_, blend);
     SelectObject(source, before);
     DeleteDC(source);
 }

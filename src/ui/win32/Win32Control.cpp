@@ -15,8 +15,8 @@ HWND CreateChild(const wchar_t* className, const wchar_t* text, DWORD style, DWO
                  HWND parent, int commandId) {
     const HWND child = CreateWindowExW(
         exStyle, className, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)),
-        GetModuleHandleW(nullptr), nullptr);
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId)), GetModuleHandleW(nullptr),
+        nullptr);
     if (child == nullptr) ThrowSystemError(GetLastError(), "Cannot create a control");
     return child;
 }

@@ -52,8 +52,7 @@ void Win32Clickable::OnCommand(WORD code) {
     if (code == BN_CLICKED && onClick_) onClick_();
 }
 
-Win32Button::Win32Button(const ControlDesign& design, ControlHost& host, HWND parent,
-                         int commandId)
+Win32Button::Win32Button(const ControlDesign& design, ControlHost& host, HWND parent, int commandId)
     : Win32Clickable(design, host,
                      Create(L"Button", design, WS_TABSTOP | BS_PUSHBUTTON, parent, commandId)) {}
 
@@ -79,8 +78,8 @@ void Win32Button::Move(const TwipsRect& place) {
 
 Win32CheckBox::Win32CheckBox(const ControlDesign& design, ControlHost& host, HWND parent,
                              int commandId)
-    : Win32Clickable(design, host, Create(L"Button", design, WS_TABSTOP | BS_AUTOCHECKBOX,
-                                          parent, commandId)) {}
+    : Win32Clickable(design, host,
+                     Create(L"Button", design, WS_TABSTOP | BS_AUTOCHECKBOX, parent, commandId)) {}
 
 int Win32CheckBox::Value() const {
     return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
@@ -155,9 +154,9 @@ bool Win32PictureBox::LoadPicture(const std::string& path) {
 void Win32PictureBox::RemoveBorder() {
     const HWND control = Handle();
     SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) & ~WS_BORDER);
-    SetWindowLongPtrW(control, GWL_EXSTYLE,
-                      GetWindowLongPtrW(control, GWL_EXSTYLE) &
-                          ~(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+    SetWindowLongPtrW(
+        control, GWL_EXSTYLE,
+        GetWindowLongPtrW(control, GWL_EXSTYLE) & ~(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
     SetWindowPos(control, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }

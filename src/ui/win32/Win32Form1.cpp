@@ -7,8 +7,8 @@
 namespace tess {
 
 namespace {
-std::unique_ptr<Win32Control> MakeList(const ControlDesign& control, ControlHost& host,
-                                       HWND parent, int commandId) {
+std::unique_ptr<Win32Control> MakeList(const ControlDesign& control, ControlHost& host, HWND parent,
+                                       int commandId) {
     if (control.id == form1::ListView1) {
         return std::make_unique<Win32LogList>(control, host, parent, commandId);
     }

@@ -68,8 +68,8 @@ void Win32IntervalList::Select(int index) {
 }
 
 int Win32IntervalList::SelectedIndex() const {
-    return static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                         LVNI_SELECTED)) +
+    return static_cast<int>(
+               SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)) +
            1;
 }
 
@@ -102,16 +102,15 @@ void Win32IntervalList::Choose(int row) {
 void Win32IntervalList::Press(POINT at) {
     LVHITTESTINFO hit{};
     hit.pt = at;
-    const int row = static_cast<int>(
-        SendMessageW(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    const int row =
+        static_cast<int>(SendMessageW(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if (row >= 0 && (hit.flags & LVHT_ONITEM) != 0) Choose(row);
 }
 
 // Space selects the focused item, a choice when it was not selected yet.
 void Win32IntervalList::PressSpace() {
-    const int row =
-        static_cast<int>(SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                      LVNI_FOCUSED));
+    const int row = static_cast<int>(
+        SendMessageW(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (row >= 0 && row + 1 != SelectedIndex()) Choose(row);
 }
 

@@ -85,7 +85,8 @@ bool Win32LogList::OnNotify(const NMHDR& header, LRESULT& result) {
         case LVN_GETDISPINFOW: {
             LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
             if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-                const std::wstring text = Utf8ToWide(rows_.At(static_cast<std::size_t>(item.iItem)));
+                const std::wstring text =
+                    Utf8ToWide(rows_.At(static_cast<std::size_t>(item.iItem)));
                 const std::size_t length =
                     std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
                 std::copy_n(text.c_str(), length, item.pszText);

@@ -49,8 +49,8 @@ std::wstring IconResource(const std::string& name) {
 }
 
 HICON LoadIconAt(const std::wstring& name, int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON,
-                                         size, size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, size,
+                                         size, LR_DEFAULTCOLOR));
 }
 
 std::unique_ptr<Win32Control> MakeStandardControl(const ControlDesign& control, ControlHost& host,
@@ -151,9 +151,8 @@ Win32Window::Win32Window(const WindowDesign& design, const ListMaker& makeList)
       clientHeightTwips_(design.clientHeight) {
     static const bool registered = [] {
         // The common controls' window classes, for the controls to come.
-        const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES |
-                                                                 ICC_LISTVIEW_CLASSES |
-                                                                 ICC_PROGRESS_CLASS};
+        const INITCOMMONCONTROLSEX controls{
+            sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
         InitCommonControlsEx(&controls);
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -164,9 +163,9 @@ Win32Window::Win32Window(const WindowDesign& design, const ListMaker& makeList)
         return RegisterClassExW(&windowClass) != 0;
     }();
     (void)registered;  // a failure shows when the window is created
-    if (CreateWindowExW(0, kWindowClass, Utf8ToWide(design.caption).c_str(), kStyle,
-                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
-                        GetModuleHandleW(nullptr), this) == nullptr) {
+    if (CreateWindowExW(0, kWindowClass, Utf8ToWide(design.caption).c_str(), kStyle, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
+                        this) == nullptr) {
         ThrowSystemError(GetLastError(), "Cannot create a window");
     }
     dpi_ = std::max(GetDpiForWindow(window_), 1U);
@@ -322,7 +321,8 @@ void Win32Window::FitToWorkArea(const RECT* suggested) {
         horizontal = content.cx > room.cx;
         vertical = content.cy > room.cy;
     }
-    view_ = {std::max(1L, std::min(content.cx, room.cx)), std::max(1L, std::min(content.cy, room.cy))};
+    view_ = {std::max(1L, std::min(content.cx, room.cx)),
+             std::max(1L, std::min(content.cy, room.cy))};
     UpdateScrollBars();
     const SIZE outer{frameSize.cx + view_.cx + (vertical ? verticalBar : 0),
                      frameSize.cy + view_.cy + (horizontal ? horizontalBar : 0)};
@@ -358,8 +358,13 @@ void Win32Window::UpdateScrollBars() {
     for (const auto& [bar, size, page, position] :
          {std::tuple{SB_HORZ, content.cx, view_.cx, scroll_.x},
           std::tuple{SB_VERT, content.cy, view_.cy, scroll_.y}}) {
-        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, static_cast<int>(size - 1),
-                        static_cast<UINT>(page), static_cast<int>(position), 0};
+        SCROLLINFO info{sizeof info,
+                        SIF_RANGE | SIF_PAGE | SIF_POS,
+                        0,
+                        static_cast<int>(size - 1),
+                        static_cast<UINT>(page),
+                        static_cast<int>(position),
+                        0};
         SetScrollInfo(window_, bar, &info, TRUE);
     }
 }

@@ -200,7 +200,9 @@ int wmain(int argc, wchar_t** argv) {
         EnumChildWindows(window, PrintControl, 0);
         status = 0;
     } else {
-        std::fprintf(stderr, "usage: probe taskbar|window|client|foreground|tray|dialog|controls|balloon\n");
+        std::fprintf(stderr,
+                     "usage: probe taskbar|window|client|foreground|tray|dialog|controls|"
+                     "balloon\n");
     }
     std::fflush(stdout);
     return status;

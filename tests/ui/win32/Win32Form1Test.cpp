@@ -33,13 +33,14 @@ RECT Designed(ControlId id, unsigned dpi) {
         origin = {frame.left, frame.top};
     }
     const TwipsRect& p = control.place;
-    return Rect(origin.x + Pixels(p.left, dpi), origin.y + Pixels(p.top, dpi),
-                Pixels(p.width, dpi), Pixels(p.height, dpi));
+    return Rect(origin.x + Pixels(p.left, dpi), origin.y + Pixels(p.top, dpi), Pixels(p.width, dpi),
+                Pixels(p.height, dpi));
 }
 
 LOGFONTW FontOf(HWND control) {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
     return font;
 }
 
@@ -76,9 +77,12 @@ SCROLLINFO ScrollOf(HWND window, int bar) {
 void ChangeDpi(Win32Window& window, unsigned dpi) {
     RECT r;
     GetWindowRect(window.Handle(), &r);
-    r.right = r.left + MulDiv(r.right - r.left, static_cast<int>(dpi), static_cast<int>(window.Dpi()));
-    r.bottom = r.top + MulDiv(r.bottom - r.top, static_cast<int>(dpi), static_cast<int>(window.Dpi()));
-    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    r.right =
+        r.left + MulDiv(r.right - r.left, static_cast<int>(dpi), static_cast<int>(window.Dpi()));
+    r.bottom =
+        r.top + MulDiv(r.bottom - r.top, static_cast<int>(dpi), static_cast<int>(window.Dpi()));
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&r));
 }
 
 // A press of the left button on the row of the list (1-based; 0 beside the rows).
@@ -165,8 +169,8 @@ TEST_P(Win32Form1LayoutTest, ControlsStandWhereTheDesignPutsThem) {
     EXPECT_EQ(ListView_GetColumnWidth(window.ListView1().Handle(), 0), Pixels(7000, dpi));
 
     // A control that takes the focus comes into sight whole.
-    for (const ControlId id : {form1::PushButton4, form1::PushButton7, form1::Text1,
-                               form1::Check4, form1::PushButton2, form1::PushButton5}) {
+    for (const ControlId id : {form1::PushButton4, form1::PushButton7, form1::Text1, form1::Check4,
+                               form1::PushButton2, form1::PushButton5}) {
         SCOPED_TRACE(id);
         SetFocus(Handle(window, id));
         RECT r = ClientRectOf(Handle(window, id));
@@ -220,15 +224,15 @@ TEST_F(Win32Form1Test, PointerMovesReachTheBehaviour) {
     const int arrow = PointerSetting::kDefault;
     enum Part { Itself, Header, ScrollBar };
     const std::tuple<ControlId, Part, int, int> rows[] = {
-        {PushButton1, Itself, arrow, hand},  {PushButton2, Itself, arrow, hand},
-        {PushButton3, Itself, arrow, hand},  {PushButton4, Itself, arrow, hand},
-        {PushButton5, Itself, arrow, hand},  {PushButton6, Itself, arrow, hand},
-        {PushButton7, Itself, arrow, hand},  {kWindowItself, Itself, hand, arrow},
-        {Frame1, Itself, hand, arrow},       {Frame2, Itself, hand, arrow},
-        {Frame3, Itself, hand, arrow},       {ListView1, Itself, hand, arrow},
-        {ListView2, Header, hand, arrow},    {ListView2, ScrollBar, hand, arrow},
-        {Text1, Itself, hand, hand},         {Check4, Itself, hand, hand},
-        {Check8, Itself, hand, hand},        {ProgressBar1, Itself, hand, hand}};
+        {PushButton1, Itself, arrow, hand}, {PushButton2, Itself, arrow, hand},
+        {PushButton3, Itself, arrow, hand}, {PushButton4, Itself, arrow, hand},
+        {PushButton5, Itself, arrow, hand}, {PushButton6, Itself, arrow, hand},
+        {PushButton7, Itself, arrow, hand}, {kWindowItself, Itself, hand, arrow},
+        {Frame1, Itself, hand, arrow},      {Frame2, Itself, hand, arrow},
+        {Frame3, Itself, hand, arrow},      {ListView1, Itself, hand, arrow},
+        {ListView2, Header, hand, arrow},   {ListView2, ScrollBar, hand, arrow},
+        {Text1, Itself, hand, hand},        {Check4, Itself, hand, hand},
+        {Check8, Itself, hand, hand},       {ProgressBar1, Itself, hand, hand}};
     Win32Harness h;
     Win32Form1& window = h.Load();
     for (const auto& [control, part, before, after] : rows) {

@@ -45,10 +45,10 @@ TEST(Win32GhostTest, LayoutFollowsPictureAndVideo) {
             EXPECT_EQ(ClientRectOf(Handle(ghost, buttons[i])),
                       Rect(Pixels(270), Pixels(layout.tops[i]), Pixels(5115), Pixels(405)));
         }
-        EXPECT_EQ(IsWindowVisible(Handle(ghost, ghost::PushButton3)) != FALSE ||
-                      (GetWindowLongPtrW(Handle(ghost, ghost::PushButton3), GWL_STYLE) &
-                       WS_VISIBLE) != 0,
-                  layout.video);
+        EXPECT_EQ(
+            IsWindowVisible(Handle(ghost, ghost::PushButton3)) != FALSE ||
+                (GetWindowLongPtrW(Handle(ghost, ghost::PushButton3), GWL_STYLE) & WS_VISIBLE) != 0,
+            layout.video);
         EXPECT_EQ(ControlText(Handle(ghost, ghost::PushButton6)),
                   std::string("Open ") + kVendorHost);
         EXPECT_EQ(ClientRectOf(Handle(ghost, ghost::Image1)),

@@ -1,3 +1,3 @@
-#include "ui/qt/Application.h"
+#include "ui/Application.h"
 
 int main(int argc, char** argv) { return tess::RunApplication(argc, argv); }

@@ -1,26 +1,17 @@
 #!/bin/sh
-# Cross-builds the plain core (common, engine, settings, tray, history and the
-# windows' behaviour in ui) with the Windows services and their tests for Windows
-# with MinGW-w64 and runs them under Wine, in a fresh Wine prefix that is removed
-# at the end. The Qt window is not part of this build. Wine takes its ANSI code
-# page from the Unix locale: the tests' locales (English, and Greek for the
-# code-page tests) are generated into the build folder, so that the system's
-# locales stay as they are.
+# Cross-builds the Windows program, tessaline.exe (the plain core with the
+# Windows services and the native Win32 window), and all its tests with
+# MinGW-w64 and runs them under Wine, in a fresh Wine prefix that is removed at
+# the end; the end-to-end run (tests/e2e-wine) drives the program on a Wine
+# desktop of its own. Wine takes its ANSI code page from the Unix locale: the
+# tests' locales (English, and Greek for the code-page tests) are generated into
+# the build folder, so that the system's locales stay as they are.
 set -eu
 cd "$(dirname "$0")/.."
-if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-PACKAGES="cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb locales"
-MISSING=
-for package in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
-        MISSING="$MISSING $package"
-done
-if [ -n "$MISSING" ]; then
-    export DEBIAN_FRONTEND=noninteractive
-    $SUDO apt-get update -qq
-    # shellcheck disable=SC2086
-    $SUDO apt-get install -y -qq --no-install-recommends $MISSING >/dev/null
-fi
+PACKAGES="cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb locales
+    xdotool imagemagick"
+# shellcheck disable=SC2086
+sh scripts/install-packages.sh $PACKAGES
 
 BUILD=${TESSALINE_WINDOWS_BUILD_DIR:-build-test-windows}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-wine.XXXXXX")

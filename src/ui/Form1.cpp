@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "resources/IconNames.h"
+#include "ui/Form1Design.h"
 #include "ui/Ghost.h"
 #include "ui/LogCopy.h"
 
@@ -22,6 +23,16 @@ Form1::Form1(const Form1Controls& controls, const Form1Services& services)
     s_.timer1.SetEnabled(true);
     s_.timer1.OnTick([this] { Timer1_Timer(); });
 }
+
+const std::array<ClickRoute<Form1>, 7> Form1::kButtonClicks{{
+    {form1::PushButton1, &Form1::PushButton1_Click},
+    {form1::PushButton2, &Form1::PushButton2_Click},
+    {form1::PushButton3, &Form1::PushButton3_Click},
+    {form1::PushButton4, &Form1::PushButton4_Click},
+    {form1::PushButton5, &Form1::PushButton5_Click},
+    {form1::PushButton6, &Form1::PushButton6_Click},
+    {form1::PushButton7, &Form1::PushButton7_Click},
+}};
 
 Form1::~Form1() {
     s_.timer1.OnTick(nullptr);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "settings/Settings.h"
 #include "tray/TrayHost.h"
 #include "tray/cSysTray.h"
+#include "ui/ClickRoute.h"
 #include "ui/Controls.h"
 #include "ui/Form1Services.h"
 #include "ui/ListControls.h"
@@ -87,6 +89,9 @@ public:
     // Start-up options.
     void Check4_Click();
     void Check8_Click();
+
+    // The push buttons and the click handlers above they go to.
+    static const std::array<ClickRoute<Form1>, 7> kButtonClicks;
 
     // Window state and shutdown. A minimised window hides behind the tray icon,
     // which brings it back; every close request ends the program.

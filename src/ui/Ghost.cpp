@@ -25,6 +25,13 @@ std::string VendorPage(const char* path) {
 
 }  // namespace
 
+const std::array<ClickRoute<Ghost>, 4> Ghost::kButtonClicks{{
+    {ghost::PushButton3, &Ghost::PushButton3_Click},
+    {ghost::PushButton4, &Ghost::PushButton4_Click},
+    {ghost::PushButton5, &Ghost::PushButton5_Click},
+    {ghost::PushButton6, &Ghost::PushButton6_Click},
+}};
+
 Ghost::Ghost(const GhostControls& controls, const GhostServices& services)
     : ui_(controls), s_(services), heightTwips_(ghost::kDesign.clientHeight) {
     if (s_.programFolder.empty()) s_.programFolder = ProgramFolder();

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "ui/ClickRoute.h"
 #include "ui/Controls.h"
 #include "ui/GhostDesign.h"
 #include "ui/Window.h"
@@ -57,6 +58,8 @@ public:
     void PushButton4_Click();  // common questions
     void PushButton5_Click();  // contact, asking first
     void PushButton6_Click();  // home page
+    // The push buttons and the click handlers above they go to.
+    static const std::array<ClickRoute<Ghost>, 4> kButtonClicks;
 
     // The pointer moved over a control of the design, or over the window's
     // background (kWindowItself).

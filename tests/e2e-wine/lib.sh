@@ -40,13 +40,32 @@ e2e_require_tools() {
 }
 
 # The Unix side of a Windows path of the prefix ("C:\x\y" -> .../drive_c/x/y).
+# Wine names files in the character set of the case's locale.
 e2e_unix_path() {
     local path=${1#[Cc]:}
-    printf '%s/drive_c%s\n' "$WINEPREFIX" "${path//\\//}"
+    printf '%s/drive_c%s\n' "$WINEPREFIX" "$(e2e_in_locale "${path//\\//}")"
 }
 
-# e2e_wine <program> [<argument>...]: a Wine program of the run, in the run's locale.
-e2e_wine() { LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 wine "$@"; }
+# e2e_in_locale <text>: the UTF-8 text in the character set of the case's
+# locale, as Wine reads it from arguments and file names.
+e2e_in_locale() {
+    local locale=${E2E_LOCALE:-en_US.UTF-8}
+    printf '%s' "$1" | iconv -f UTF-8 -t "${locale#*.}"
+}
+
+# e2e_wine <program> [<argument>...]: a Wine program of the run, in the case's locale.
+e2e_wine() {
+    local locale=${E2E_LOCALE:-en_US.UTF-8}
+    LANG=$locale LC_ALL=$locale wine "$@"
+}
+
+# The OEM code page of the case's locale, in which console programs write.
+e2e_oem_charset() {
+    case ${E2E_LOCALE:-en_US.UTF-8} in
+    el_GR*) echo CP737 ;;
+    *) echo CP437 ;;
+    esac
+}
 
 e2e_probe() { e2e_wine "$E2E_PROBE_WIN" "$@"; }
 
@@ -123,8 +142,8 @@ e2e_new_home() {
 # program's start on; the folder is made.
 e2e_set_temp() {
     E2E_TEMP_WIN=$1
-    e2e_wine reg add 'HKCU\Environment' /v TEMP /d "$1" /f >/dev/null
-    e2e_wine reg add 'HKCU\Environment' /v TMP /d "$1" /f >/dev/null
+    e2e_wine reg add 'HKCU\Environment' /v TEMP /d "$(e2e_in_locale "$1")" /f >/dev/null
+    e2e_wine reg add 'HKCU\Environment' /v TMP /d "$(e2e_in_locale "$1")" /f >/dev/null
     mkdir -p "$(e2e_unix_path "$1")"
 }
 
@@ -134,11 +153,12 @@ e2e_log_file() { e2e_unix_path "$E2E_TEMP_WIN\\Tessaline.txt"; }
 # --- the registry ---------------------------------------------------------
 
 # e2e_reg_query <key> <value>: the data of a string value, read with
-# `wine reg query` (which writes in the OEM code page, 437 here); nothing, and
-# status 1, when the value is missing.
+# `wine reg query` (which writes in the OEM code page of the case's locale);
+# nothing, and status 1, when the value is missing.
 e2e_reg_query() {
     local output
-    output=$(e2e_wine reg query "$1" /v "$2" 2>/dev/null | iconv -f CP437 -t UTF-8 | tr -d '\r') ||
+    output=$(e2e_wine reg query "$1" /v "$2" 2>/dev/null | iconv -f "$(e2e_oem_charset)" -t UTF-8 |
+        tr -d '\r') ||
         return 1
     printf '%s\n' "$output" | awk -v name="$2" '
         { line = $0; sub(/^ +/, "", line) }
@@ -154,7 +174,8 @@ e2e_setting() { e2e_reg_query 'HKCU\Software\Quorvane\Tessaline' "$1" || true; }
 
 # e2e_put_setting <key> <value>: stores a value as the program would.
 e2e_put_setting() {
-    e2e_wine reg add 'HKCU\Software\Quorvane\Tessaline' /v "$1" /d "$2" /f >/dev/null
+    e2e_wine reg add 'HKCU\Software\Quorvane\Tessaline' /v "$1" /d "$(e2e_in_locale "$2")" /f \
+        >/dev/null
 }
 
 # --- the program ----------------------------------------------------------
@@ -200,6 +221,32 @@ e2e_window_hidden() {
 
 e2e_window_gone() { ! e2e_window_state "$1" >/dev/null; }
 
+# e2e_control <title> <id>: "class id visible enabled x y w h text" of the
+# control of that window with that id (the program's controls have the id
+# 1000 + their place in the window's design).
+e2e_control() { e2e_probe controls "$1" 2>/dev/null | awk -v id="$2" '$2 == id'; }
+
+# e2e_control_visible <title> <id>: the control is shown.
+e2e_control_visible() { [ "$(e2e_control "$1" "$2" | cut -d' ' -f3)" = 1 ]; }
+
+# e2e_click_control <title> <id>: a click in the middle of the control.
+e2e_click_control() {
+    local line x y w h
+    line=$(e2e_control "$1" "$2")
+    [ -n "$line" ] || e2e_fail "no control $2 on '$1'" || return 1
+    read -r _ _ _ _ x y w h _ <<<"$line"
+    e2e_click_at $((x + w / 2)) $((y + h / 2))
+}
+
+# e2e_screenshot_window <name> <title>: the window as the desktop shows it,
+# as <name>.png among the case's artifacts.
+e2e_screenshot_window() {
+    local x y w h
+    read -r _ _ _ x y w h <<<"$(e2e_window_state "$2")"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$E2E_CASE_ARTIFACTS/$1.png" \
+        2>/dev/null || e2e_note "no screenshot $1"
+}
+
 # The program's main window, once shown.
 e2e_main_window_shown() { e2e_window_shown Tessaline; }
 
@@ -234,6 +281,9 @@ e2e_close() {
 
 # --- the notification area ------------------------------------------------
 
+# A balloon of the notification area is shown.
+e2e_balloon_shown() { e2e_probe balloon >/dev/null 2>&1; }
+
 # The program's icon is in the notification area.
 e2e_tray_has_icon() { e2e_probe tray TessalineTrayWindow; }
 e2e_tray_has_no_icon() { ! e2e_tray_has_icon; }
@@ -257,18 +307,25 @@ e2e_dialog_shown() { e2e_dialog "$1" >/dev/null; }
 e2e_no_dialog() { ! e2e_dialog_shown "$1"; }
 
 # e2e_answer_dialog <caption> <button text>: clicks that button of the box and
-# waits for the box to go.
+# waits for the box to go (another box of that caption may come next). The box
+# is in front first: a box just made may not yet stand where it is shown.
 e2e_answer_dialog() {
-    local id x y w h text
+    local id x y w h text box
+    e2e_wait_for "box '$1' in front" e2e_is_foreground "$1" || return 1
+    box=$(e2e_dialog "$1")
     while read -r id x y w h text; do
         if [ "$text" = "$2" ]; then
             e2e_click_at $((x + w / 2)) $((y + h / 2))
-            e2e_wait_for "box '$1' to close" e2e_no_dialog "$1"
+            e2e_wait_for "box '$1' to close" e2e_dialog_is_not "$1" "$box"
             return
         fi
-    done < <(e2e_dialog "$1" | tail -n +2)
+    done < <(printf '%s\n' "$box" | tail -n +2)
     e2e_fail "no button '$2' on box '$1'"
 }
+
+# e2e_dialog_is_not <caption> <what e2e_dialog printed>: no box of that caption
+# shows, or one that says something else.
+e2e_dialog_is_not() { [ "$(e2e_dialog "$1")" != "$2" ]; }
 
 # The program is gone, its icon with it.
 e2e_expect_clean_end() {

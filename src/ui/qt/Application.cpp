@@ -1,4 +1,4 @@
-#include "ui/qt/Application.h"
+#include "ui/Application.h"
 
 #include <QApplication>
 

@@ -50,13 +50,7 @@ QtIntervalList& QtForm1::ListView2() const {
 }
 
 void QtForm1::HandEventsOver() {
-    HandClicksTo(form_, {{form1::PushButton1, &Form1::PushButton1_Click},
-                         {form1::PushButton2, &Form1::PushButton2_Click},
-                         {form1::PushButton3, &Form1::PushButton3_Click},
-                         {form1::PushButton4, &Form1::PushButton4_Click},
-                         {form1::PushButton5, &Form1::PushButton5_Click},
-                         {form1::PushButton6, &Form1::PushButton6_Click},
-                         {form1::PushButton7, &Form1::PushButton7_Click}});
+    HandClicksTo(form_, Form1::kButtonClicks);
     // The user's clicks and edits only: what the behaviour sets raises nothing here.
     connect(&Control<QCheckBox>(form1::Check4), &QCheckBox::clicked, this,
             [this] { form_.Check4_Click(); });

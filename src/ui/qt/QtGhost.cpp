@@ -18,10 +18,7 @@ QtGhost::QtGhost(const GhostServices& services)
       ghost_({*this, image1_, pushButton3_, pushButton4_, pushButton5_, pushButton6_}, services) {
     // Left open, the support window does not keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
-    HandClicksTo(ghost_, {{ghost::PushButton3, &Ghost::PushButton3_Click},
-                          {ghost::PushButton4, &Ghost::PushButton4_Click},
-                          {ghost::PushButton5, &Ghost::PushButton5_Click},
-                          {ghost::PushButton6, &Ghost::PushButton6_Click}});
+    HandClicksTo(ghost_, Ghost::kButtonClicks);
     HandPointerMovesTo([this](ControlId control) { ghost_.MouseMove(control); });
 }
 

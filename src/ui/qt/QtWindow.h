@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -67,10 +66,10 @@ public:
     const std::optional<QCursor>& MouseIcon() const { return mouseIcon_; }
 
 protected:
-    // Hands the clicks of each push button to its handler on `behaviour`.
-    template <typename Behaviour>
-    void HandClicksTo(Behaviour& behaviour,
-                      std::initializer_list<std::pair<ControlId, void (Behaviour::*)()>> clicks) {
+    // Hands the clicks of each push button to its handler on `behaviour`
+    // (ClickRoutes of the behaviour).
+    template <typename Behaviour, typename Routes>
+    void HandClicksTo(Behaviour& behaviour, const Routes& clicks) {
         for (const auto& [button, handler] : clicks) {
             ConnectClicks(button, [&behaviour, handler = handler] { (behaviour.*handler)(); });
         }

@@ -13,12 +13,16 @@
 //                            then one line per button: id x y w h text
 //   probe controls <title>   one line per control of that window:
 //                            class id visible enabled x y w h text
+//   probe balloon            x y w h of the shown balloon of the notification
+//                            area (a balloon tooltip); status 1 when none shows
 //
 // A dialog box (class #32770) counts only for "dialog".
 
 #include <windows.h>
 // shellapi.h needs windows.h before it.
 #include <shellapi.h>
+// commctrl.h too.
+#include <commctrl.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -143,6 +147,26 @@ int Dialog(const wchar_t* caption) {
     return 0;
 }
 
+BOOL CALLBACK FindBalloon(HWND window, LPARAM data) {
+    if (ClassOf(window) != L"tooltips_class32" || !IsWindowVisible(window) ||
+        (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON) == 0) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
+int Balloon() {
+    HWND balloon = nullptr;
+    EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&balloon));
+    if (balloon == nullptr) return 1;
+    RECT r;
+    GetWindowRect(balloon, &r);
+    PrintRect(r);
+    std::printf("\n");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -168,13 +192,17 @@ int wmain(int argc, wchar_t** argv) {
         status = Tray(argument);
     } else if (command == L"dialog") {
         status = Dialog(argument);
+    } else if (command == L"balloon") {
+        status = Balloon();
     } else if (command == L"controls") {
         const HWND window = TopLevel(argument, false);
         if (window == nullptr) return 1;
         EnumChildWindows(window, PrintControl, 0);
         status = 0;
     } else {
-        std::fprintf(stderr, "usage: probe taskbar|window|client|foreground|tray|dialog|controls\n");
+        std::fprintf(stderr,
+                     "usage: probe taskbar|window|client|foreground|tray|dialog|controls|"
+                     "balloon\n");
     }
     std::fflush(stdout);
     return status;

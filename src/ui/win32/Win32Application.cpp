@@ -1,0 +1,57 @@
+#include "ui/Application.h"
+#include "ui/win32/ComApartment.h"
+#include "ui/win32/MutexOneCopy.h"
+#include "ui/win32/ProcessEnd.h"
+#include "ui/win32/Win32AppServices.h"
+#include "ui/win32/Win32Form1.h"
+#include "ui/win32/Win32Ghost.h"
+
+namespace tess {
+
+namespace {
+
+// Runs until WM_QUIT, or until the program ended, dropping what is queued after
+// that; returns the exit status.
+int RunMessageLoop() {
+    MSG message{};
+    while (!ProcessEnded()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) return got == 0 ? static_cast<int>(message.wParam) : 1;
+        if (Win32Window::PreTranslate(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+// Every way of asking the program to end runs the main window's close handling,
+// which ends the process: the window's close (close box, system menu, Alt+F4)
+// and the end of the session.
+int RunApplication(int /*argc*/, char** /*argv*/) {
+    // A later start shows the running copy's window and ends here, before it
+    // reads or writes anything.
+    std::function<void()> anotherStart;
+    MutexOneCopy oneCopy;
+    if (!oneCopy.Claim([&anotherStart] {
+            if (anotherStart) anotherStart();
+        })) {
+        return 0;
+    }
+
+    // COM for the shell and the imaging component.
+    const ComApartment com;
+    Win32AppServices services;
+    Win32Ghost ghost(services.ForGhost());
+    Win32Form1 window(services.ForForm1(ghost.Logic()));
+    Form1& form = window.Logic();
+
+    anotherStart = [&form] { form.AnotherStart(); };
+    form.Form_Load();
+    // A window the load left minimised goes into the tray here, with its balloon.
+    form.Show();
+    return RunMessageLoop();
+}
+
+}  // namespace tess

@@ -1,0 +1,106 @@
+#include "ui/win32/Win32LogList.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "common/win32/WideText.h"
+
+namespace tess {
+
+namespace {
+
+// Posted to the list view, once for the rows of one pass of the message loop.
+constexpr UINT kShowNewRows = WM_APP + 1;
+
+int ItemCount(HWND view) {
+    return static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
+}
+
+// Whether the last row the list view knows is in sight (so is a list without rows).
+bool LastRowInSight(HWND view) {
+    const auto top = static_cast<int>(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
+    const auto perPage = static_cast<int>(SendMessageW(view, LVM_GETCOUNTPERPAGE, 0, 0));
+    return top + std::max(perPage, 1) >= ItemCount(view);
+}
+
+}  // namespace
+
+Win32LogList::Win32LogList(const ControlDesign& design, ControlHost& host, HWND parent,
+                           int commandId)
+    : Win32Control(design, host, CreateReportView(parent, commandId, LVS_OWNERDATA)) {}
+
+bool Win32LogList::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message != kShowNewRows) return false;
+    ShowNewRows();
+    result = 0;
+    return true;
+}
+
+void Win32LogList::AddColumn(const std::string& header) {
+    column_.Add(Handle(), header, Host().Dpi());
+}
+
+void Win32LogList::SetColumnWidth(int twips) {
+    column_.SetWidth(Handle(), twips, Host().Dpi());
+}
+
+void Win32LogList::OnDpiChanged() {
+    column_.Rescale(Handle(), Host().Dpi());
+}
+
+void Win32LogList::Append(const std::string& line) {
+    rows_.Append(line);
+    if (newRowsPosted_) return;
+    newRowsPosted_ = PostMessageW(Handle(), kShowNewRows, 0, 0) != FALSE;
+    if (!newRowsPosted_) ShowNewRows();
+}
+
+// The list view repaints the new rows that are in sight, and nothing else.
+void Win32LogList::ShowNewRows() {
+    newRowsPosted_ = false;
+    const int count = Count();
+    if (count == ItemCount(Handle())) return;
+    const bool following = LastRowInSight(Handle());
+    SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
+                 LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    if (following) SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(count - 1), FALSE);
+}
+
+void Win32LogList::Clear() {
+    rows_.Clear();
+    SendMessageW(Handle(), LVM_SETITEMCOUNT, 0, 0);
+}
+
+int Win32LogList::Count() const {
+    return static_cast<int>(rows_.Size());
+}
+
+std::string Win32LogList::Entry(int row) const {
+    return rows_.At(static_cast<std::size_t>(row));
+}
+
+bool Win32LogList::OnNotify(const NMHDR& header, LRESULT& result) {
+    switch (header.code) {
+        case LVN_GETDISPINFOW: {
+            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+            if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+                const std::wstring text =
+                    Utf8ToWide(rows_.At(static_cast<std::size_t>(item.iItem)));
+                const std::size_t length =
+                    std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+                std::copy_n(text.c_str(), length, item.pszText);
+                item.pszText[length] = L'\0';
+            }
+            result = 0;
+            return true;
+        }
+        case LVN_ODFINDITEMW:
+            result = -1;  // no search by text
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace tess

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs the Windows program under Wine on a virtual desktop and checks what a
+# user sees: usage: run.sh <tessaline.exe> <artifacts folder> [case_name...]
+# E2E_PROBE names the probe (tools/probe.cpp) and E2E_LOCPATH the folder of
+# the locales the cases run in. Cases are the case_* functions of cases/*.sh;
+# lib.sh has the helpers.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=lib.sh
+. "$here/lib.sh"
+for cases in "$here"/cases/*.sh; do
+    # shellcheck disable=SC1090
+    . "$cases"
+done
+e2e_main "$@"

@@ -21,7 +21,7 @@ zip_name="Tessaline-$version-windows-x64.zip"
 setup_name="Tessaline-$version-setup.exe"
 
 stage="$out/stage"
-rm -rf "$stage" "$out/$zip_name" "$out/$setup_name"
+rm -rf "$stage" "${out:?}/$zip_name" "${out:?}/$setup_name"
 mkdir "$stage"
 # Windows' own editors expect CR LF.
 sed "s/@VERSION@/$version/g; s/\$/\r/" "$here/README.txt" >"$stage/README.txt"

@@ -23,8 +23,11 @@ install_download() {
 
 # Every file and folder of the users' profiles, for a comparison.
 install_profile_entries() {
-    (cd "$WINEPREFIX/drive_c/users" && find . -mindepth 1 | sort)
+    (cd "$WINEPREFIX/drive_c/users" && find . -mindepth 1 | LC_ALL=C sort)
 }
+
+# install_listing <folder>: the names in the folder, on one line.
+install_listing() { find "$1" -mindepth 1 -printf '%P\n' | LC_ALL=C sort | tr '\n' ' '; }
 
 # The uninstaller's copy of itself, which does the work, has ended.
 install_uninstaller_ended() { ! e2e_probe process Un.exe; }
@@ -39,7 +42,7 @@ case_the_zip_holds_the_program_and_its_readme() {
     zip="$download/Tessaline-$E2E_VERSION-windows-x64.zip"
     [ -f "$zip" ] || e2e_fail "no zip named Tessaline-$E2E_VERSION-windows-x64.zip"
     cmake -E tar tf "$zip" >"$E2E_CASE_ARTIFACTS/zip_contents.txt"
-    [ "$(sort "$E2E_CASE_ARTIFACTS/zip_contents.txt" | tr '\n' ' ')" = 'README.txt tessaline.exe ' ] ||
+    [ "$(LC_ALL=C sort "$E2E_CASE_ARTIFACTS/zip_contents.txt" | tr '\n' ' ')" = 'README.txt tessaline.exe ' ] ||
         e2e_fail "the zip holds: $(tr '\n' ' ' <"$E2E_CASE_ARTIFACTS/zip_contents.txt")"
     unpacked="$E2E_CASE_DIR/unpacked"
     mkdir -p "$unpacked"
@@ -75,8 +78,8 @@ case_the_installer_installs_and_uninstalls_silently() {
 
     local folder shortcut
     folder=$(e2e_unix_path "$E2E_INSTALL_DIR_WIN")
-    [ "$(cd "$folder" && ls | tr '\n' ' ')" = 'Uninstall.exe tessaline.exe ' ] ||
-        e2e_fail "the program's folder holds: $(ls "$folder" | tr '\n' ' ')"
+    [ "$(install_listing "$folder")" = 'Uninstall.exe tessaline.exe ' ] ||
+        e2e_fail "the program's folder holds: $(install_listing "$folder")"
     cmp -s "$folder/tessaline.exe" "$download/tessaline.exe" ||
         e2e_fail "the installed program is not the download's"
     shortcut=$(e2e_unix_path "$E2E_SHORTCUT_WIN")
@@ -130,7 +133,7 @@ EOF
     e2e_wait_for "the Apps entry to go" install_uninstall_key_gone
     e2e_wait_for "the uninstaller to end" install_uninstaller_ended
 
-    [ ! -e "$folder" ] || e2e_fail "the program's folder stayed: $(ls "$folder" | tr '\n' ' ')"
+    [ ! -e "$folder" ] || e2e_fail "the program's folder stayed: $(install_listing "$folder")"
     [ ! -e "$shortcut" ] || e2e_fail "the Start-menu entry stayed"
     ! e2e_reg_query "$E2E_RUN_KEY" tessaline.exe >/dev/null || e2e_fail "the Run value stayed"
     [ "$(e2e_reg_query "$INSTALL_USER_RUN_KEY" tessaline.exe)" = "$elsewhere" ] ||
@@ -144,7 +147,7 @@ EOF
     after=$(install_profile_entries)
     local temp
     temp="./$(id -un)/Temp"
-    comm -13 <(echo "$before") <(echo "$after") |
+    LC_ALL=C comm -13 <(echo "$before") <(echo "$after") |
         grep -Evx "$temp/Tessaline\.txt|$temp/~nsu[0-9A-Za-z]*\.tmp(/Un\.exe)?" \
             >"$E2E_CASE_ARTIFACTS/left_behind.txt" || true
     [ ! -s "$E2E_CASE_ARTIFACTS/left_behind.txt" ] ||

@@ -23,7 +23,8 @@
 E2E_WINE_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # Where the installer puts the program and its Start-menu entry.
 E2E_INSTALL_DIR_WIN="C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Tessaline"
-E2E_SHORTCUT_WIN="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Tessaline.lnk"
+E2E_SHORTCUT_WIN="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu"
+E2E_SHORTCUT_WIN+="\\Programs\\Tessaline.lnk"
 E2E_DESKTOP_SIZE=1000x700
 # Wine's first start in a prefix takes a while on a loaded machine.
 E2E_TIMEOUT=${E2E_TIMEOUT:-30}

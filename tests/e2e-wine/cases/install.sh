@@ -85,7 +85,7 @@ case_the_installer_installs_and_uninstalls_silently() {
     shortcut=$(e2e_unix_path "$E2E_SHORTCUT_WIN")
     [ -f "$shortcut" ] || e2e_fail "no Start-menu entry"
     # A shell link holds its target's path in the ANSI code page.
-    strings -a "$shortcut" | grep -Fxq "$E2E_INSTALL_DIR_WIN\\tessaline.exe" ||
+    tr -c '[:print:]' '\n' <"$shortcut" | grep -Fxq "$E2E_INSTALL_DIR_WIN\\tessaline.exe" ||
         e2e_fail "the Start-menu entry does not start the installed program"
 
     local name expected value

@@ -9,6 +9,10 @@
 //   probe foreground         the title of the foreground window
 //   probe tray <class>       status 0 when the notification area holds the icon
 //                            (identifier 0) of the window of that class, else 1
+//   probe trayicons <class>  how many icons (identifier 0) of windows of that
+//                            class, in any process, the notification area holds
+//   probe processes <file>   the id of each running process of that executable
+//                            file name (tessaline.exe), one a line
 //   probe dialog <caption>   the text of the shown dialog box with that caption,
 //                            then one line per button: id x y w h text
 //   probe controls <title>   one line per control of that window:
@@ -23,6 +27,9 @@
 #include <shellapi.h>
 // commctrl.h too.
 #include <commctrl.h>
+
+// tlhelp32.h too.
+#include <tlhelp32.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -129,14 +136,50 @@ int Window(const wchar_t* title, bool client) {
 }
 
 // A modification that changes nothing: the shell answers it only for an icon it holds.
-int Tray(const wchar_t* className) {
-    const HWND window = FindWindowW(className, nullptr);
-    if (window == nullptr) return 1;
+bool HasTrayIcon(HWND window) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window;
     data.uID = 0;
-    return Shell_NotifyIconW(NIM_MODIFY, &data) ? 0 : 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+int Tray(const wchar_t* className) {
+    const HWND window = FindWindowW(className, nullptr);
+    return window != nullptr && HasTrayIcon(window) ? 0 : 1;
+}
+
+struct IconCount {
+    std::wstring className;
+    int icons;
+};
+
+BOOL CALLBACK CountTrayIcon(HWND window, LPARAM data) {
+    auto* count = reinterpret_cast<IconCount*>(data);
+    if (ClassOf(window) == count->className && HasTrayIcon(window)) ++count->icons;
+    return TRUE;
+}
+
+int TrayIcons(const wchar_t* className) {
+    IconCount count{className, 0};
+    EnumWindows(CountTrayIcon, reinterpret_cast<LPARAM>(&count));
+    std::printf("%d\n", count.icons);
+    return 0;
+}
+
+int Processes(const wchar_t* file) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 1;
+    PROCESSENTRY32W process{};
+    process.dwSize = sizeof process;
+    for (BOOL more = Process32FirstW(snapshot, &process); more;
+         more = Process32NextW(snapshot, &process)) {
+        if (lstrcmpiW(process.szExeFile, file) == 0) {
+            std::printf("%lu\n", process.th32ProcessID);
+        }
+    }
+    CloseHandle(snapshot);
+    return 0;
 }
 
 int Dialog(const wchar_t* caption) {
@@ -190,6 +233,10 @@ int wmain(int argc, wchar_t** argv) {
         status = 0;
     } else if (command == L"tray") {
         status = Tray(argument);
+    } else if (command == L"trayicons") {
+        status = TrayIcons(argument);
+    } else if (command == L"processes") {
+        status = Processes(argument);
     } else if (command == L"dialog") {
         status = Dialog(argument);
     } else if (command == L"balloon") {
@@ -201,8 +248,8 @@ int wmain(int argc, wchar_t** argv) {
         status = 0;
     } else {
         std::fprintf(stderr,
-                     "usage: probe taskbar|window|client|foreground|tray|dialog|controls|"
-                     "balloon\n");
+                     "usage: probe taskbar|window|client|foreground|tray|trayicons|processes|"
+                     "dialog|controls|balloon\n");
     }
     std::fflush(stdout);
     return status;

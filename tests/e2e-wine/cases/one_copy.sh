@@ -16,25 +16,6 @@ one_copy_expect_one() {
     [ "$icons" = 1 ] || e2e_fail "$icons tray icons"
 }
 
-# one_copy_start_later: starts one more copy, its output in later.log; sets
-# LATER_PID and leaves E2E_APP_PID as it was.
-one_copy_start_later() {
-    local first=$E2E_APP_PID
-    E2E_APP_LOG=later.log e2e_start_app
-    LATER_PID=$E2E_APP_PID
-    E2E_APP_PID=$first
-}
-
-# one_copy_expect_ended <pid>: that copy ends by itself, with status 0.
-one_copy_expect_ended() {
-    local status=0
-    e2e_wait_for "the later start to end" e2e_not_alive "$1" || return 1
-    wait "$1" || status=$?
-    [ "$status" -eq 0 ] || e2e_fail "the later start ended with status $status"
-}
-
-one_copy_either_ended() { e2e_not_alive "$1" || e2e_not_alive "$2"; }
-
 # What the program keeps in the registry, as `wine reg` shows it: its settings
 # and the values that start programs with the system.
 one_copy_registry() {
@@ -66,8 +47,8 @@ case_a_later_start_shows_the_hidden_copy_and_ends() {
     local registry lines
     registry=$(one_copy_registry)
 
-    one_copy_start_later
-    one_copy_expect_ended "$LATER_PID"
+    e2e_start_later
+    e2e_expect_later_ended "$LATER_PID"
     e2e_wait_for "the window to come back" e2e_main_window_shown
     e2e_wait_for "the window in front" e2e_is_foreground Tessaline
     e2e_screenshot_window shown_by_a_later_start Tessaline
@@ -87,15 +68,8 @@ case_a_later_start_shows_the_hidden_copy_and_ends() {
 
 case_two_starts_at_once_leave_one_running() {
     e2e_start_app
-    one_copy_start_later
-    e2e_wait_for "one of the two starts to end" one_copy_either_ended "$E2E_APP_PID" "$LATER_PID"
-    # Either may have been first; the one left is the program under test now.
-    if e2e_alive "$E2E_APP_PID"; then
-        one_copy_expect_ended "$LATER_PID"
-    else
-        one_copy_expect_ended "$E2E_APP_PID"
-        E2E_APP_PID=$LATER_PID
-    fi
+    e2e_start_later
+    e2e_expect_one_of_two_left
     e2e_wait_for "the main window" e2e_main_window_shown
     e2e_wait_for "the tray icon" e2e_tray_has_icon
     e2e_app_running || e2e_fail "no copy runs"

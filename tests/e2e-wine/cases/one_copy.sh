@@ -44,6 +44,9 @@ case_a_later_start_shows_the_hidden_copy_and_ends() {
     e2e_start_to_window
     e2e_minimise Tessaline
     e2e_wait_for "the window to hide" e2e_window_hidden Tessaline
+    # A load stores the log path when there is none: without it, a later start
+    # that loaded would show in the registry (a write of the same value would not).
+    e2e_wine reg delete 'HKCU\Software\Quorvane\Tessaline' /v Text1 /f >/dev/null
     local registry lines
     registry=$(one_copy_registry)
 

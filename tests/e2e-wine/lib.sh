@@ -191,8 +191,9 @@ e2e_put_setting() {
 # --- the program ----------------------------------------------------------
 
 # e2e_start_app: copies the program to E2E_PROGRAM_WIN (when it is not there)
-# and starts it there, in E2E_LOCALE; its output goes to app.log among the
-# case's artifacts. Sets E2E_APP_PID, the Wine process that is the program.
+# and starts it there, in E2E_LOCALE; its output goes to app.log (or
+# E2E_APP_LOG) among the case's artifacts. Sets E2E_APP_PID, the Wine process
+# that is the program (the Unix process that runs tessaline.exe).
 e2e_start_app() {
     local program
     program=$(e2e_unix_path "$E2E_PROGRAM_WIN")
@@ -204,7 +205,7 @@ e2e_start_app() {
         cd "$E2E_CASE_DIR" || exit 1
         export LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE
         exec wine "$E2E_PROGRAM_WIN" "$@"
-    ) >"$E2E_CASE_ARTIFACTS/app.log" 2>&1 &
+    ) >"$E2E_CASE_ARTIFACTS/${E2E_APP_LOG:-app.log}" 2>&1 &
     E2E_APP_PID=$!
     E2E_APP_STATUS=
 }

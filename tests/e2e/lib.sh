@@ -244,6 +244,39 @@ e2e_start_app() {
 
 e2e_app_running() { e2e_alive "$E2E_APP_PID"; }
 
+# e2e_start_later: starts one more copy of the program, its output in later.log
+# among the case's artifacts; sets LATER_PID and leaves E2E_APP_PID as it was.
+e2e_start_later() {
+    local first=$E2E_APP_PID
+    E2E_APP_LOG=later.log e2e_start_app
+    LATER_PID=$E2E_APP_PID
+    E2E_APP_PID=$first
+}
+
+# e2e_expect_later_ended <pid>: that copy ends by itself, with status 0.
+e2e_expect_later_ended() {
+    local status=0
+    e2e_wait_for "the later start to end" e2e_not_alive "$1" || return 1
+    wait "$1" || status=$?
+    [ "$status" -eq 0 ] || e2e_fail "the later start ended with status $status"
+}
+
+e2e_either_ended() { e2e_not_alive "$1" || e2e_not_alive "$2"; }
+
+# After e2e_start_app and e2e_start_later at once: one of the two ends by
+# itself with status 0 and the other runs on, which becomes E2E_APP_PID.
+# Either may have been first.
+e2e_expect_one_of_two_left() {
+    e2e_wait_for "one of the two starts to end" e2e_either_ended "$E2E_APP_PID" "$LATER_PID" ||
+        return 1
+    if e2e_alive "$E2E_APP_PID"; then
+        e2e_expect_later_ended "$LATER_PID"
+    else
+        e2e_expect_later_ended "$E2E_APP_PID" || return 1
+        E2E_APP_PID=$LATER_PID
+    fi
+}
+
 # e2e_stop_app [<signal>]: sends the signal (TERM by default), waits for the end
 # and sets E2E_APP_STATUS; fails when the program does not end in time.
 e2e_stop_app() {

@@ -25,7 +25,7 @@ public:
     bool Claim(std::function<void()> anotherStart) override;
 
 private:
-    void HandOver() const;
+    bool HandOver(unsigned long timeoutMs) const;
 
     std::wstring name_;
     unsigned message_;

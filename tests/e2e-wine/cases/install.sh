@@ -30,7 +30,10 @@ install_profile_entries() {
 install_listing() { find "$1" -mindepth 1 -printf '%P\n' | LC_ALL=C sort | tr '\n' ' '; }
 
 # The uninstaller's copy of itself, which does the work, has ended.
-install_uninstaller_ended() { ! e2e_probe process Un.exe; }
+install_uninstaller_ended() {
+    local pids
+    pids=$(e2e_probe processes Un.exe) && [ -z "$pids" ]
+}
 
 install_uninstall_key_gone() { ! e2e_wine reg query "$INSTALL_UNINSTALL_KEY" >/dev/null 2>&1; }
 

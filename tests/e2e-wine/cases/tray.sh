@@ -16,21 +16,3 @@ case_minimising_hides_into_the_tray_and_the_icon_brings_it_back() {
     e2e_screenshot_window restored Tessaline
     e2e_close_and_expect_clean_end
 }
-
-# A second start while the program runs hidden in the tray: the window of the
-# copy that runs comes back, and the second copy ends with status 0.
-case_a_second_start_brings_the_running_window_back() {
-    e2e_start_to_window
-    e2e_minimise Tessaline
-    e2e_wait_for "the window to hide" e2e_window_hidden Tessaline
-    local status=0
-    (
-        cd "$E2E_CASE_DIR" || exit 1
-        export LANG=$E2E_LOCALE LC_ALL=$E2E_LOCALE
-        exec timeout "$E2E_TIMEOUT" wine "$E2E_PROGRAM_WIN"
-    ) >"$E2E_CASE_ARTIFACTS/second.log" 2>&1 || status=$?
-    [ "$status" = 0 ] || e2e_fail "the second start ended with status $status"
-    e2e_wait_for "the window to come back" e2e_main_window_shown
-    e2e_app_running || e2e_fail "the first copy ended"
-    e2e_close_and_expect_clean_end
-}

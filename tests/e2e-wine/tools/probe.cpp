@@ -9,14 +9,16 @@
 //   probe foreground         the title of the foreground window
 //   probe tray <class>       status 0 when the notification area holds the icon
 //                            (identifier 0) of the window of that class, else 1
+//   probe trayicons <class>  how many icons (identifier 0) of windows of that
+//                            class, in any process, the notification area holds
+//   probe processes <file>   the id of each running process of that executable
+//                            file name (tessaline.exe), one a line
 //   probe dialog <caption>   the text of the shown dialog box with that caption,
 //                            then one line per button: id x y w h text
 //   probe controls <title>   one line per control of that window:
 //                            class id visible enabled x y w h text
 //   probe balloon            x y w h of the shown balloon of the notification
 //                            area (a balloon tooltip); status 1 when none shows
-//   probe process <name>     status 0 when a process of that file name runs
-//                            (Un.exe), else 1
 //
 // A dialog box (class #32770) counts only for "dialog".
 
@@ -134,14 +136,50 @@ int Window(const wchar_t* title, bool client) {
 }
 
 // A modification that changes nothing: the shell answers it only for an icon it holds.
-int Tray(const wchar_t* className) {
-    const HWND window = FindWindowW(className, nullptr);
-    if (window == nullptr) return 1;
+bool HasTrayIcon(HWND window) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window;
     data.uID = 0;
-    return Shell_NotifyIconW(NIM_MODIFY, &data) ? 0 : 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+int Tray(const wchar_t* className) {
+    const HWND window = FindWindowW(className, nullptr);
+    return window != nullptr && HasTrayIcon(window) ? 0 : 1;
+}
+
+struct IconCount {
+    std::wstring className;
+    int icons;
+};
+
+BOOL CALLBACK CountTrayIcon(HWND window, LPARAM data) {
+    auto* count = reinterpret_cast<IconCount*>(data);
+    if (ClassOf(window) == count->className && HasTrayIcon(window)) ++count->icons;
+    return TRUE;
+}
+
+int TrayIcons(const wchar_t* className) {
+    IconCount count{className, 0};
+    EnumWindows(CountTrayIcon, reinterpret_cast<LPARAM>(&count));
+    std::printf("%d\n", count.icons);
+    return 0;
+}
+
+int Processes(const wchar_t* file) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 1;
+    PROCESSENTRY32W process{};
+    process.dwSize = sizeof process;
+    for (BOOL more = Process32FirstW(snapshot, &process); more;
+         more = Process32NextW(snapshot, &process)) {
+        if (lstrcmpiW(process.szExeFile, file) == 0) {
+            std::printf("%lu\n", process.th32ProcessID);
+        }
+    }
+    CloseHandle(snapshot);
+    return 0;
 }
 
 int Dialog(const wchar_t* caption) {
@@ -172,20 +210,6 @@ int Balloon() {
     return 0;
 }
 
-int Process(const wchar_t* name) {
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 2;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    int status = 1;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && status != 0;
-         more = Process32NextW(snapshot, &entry)) {
-        if (_wcsicmp(entry.szExeFile, name) == 0) status = 0;
-    }
-    CloseHandle(snapshot);
-    return status;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -209,12 +233,14 @@ int wmain(int argc, wchar_t** argv) {
         status = 0;
     } else if (command == L"tray") {
         status = Tray(argument);
+    } else if (command == L"trayicons") {
+        status = TrayIcons(argument);
+    } else if (command == L"processes") {
+        status = Processes(argument);
     } else if (command == L"dialog") {
         status = Dialog(argument);
     } else if (command == L"balloon") {
         status = Balloon();
-    } else if (command == L"process") {
-        status = Process(argument);
     } else if (command == L"controls") {
         const HWND window = TopLevel(argument, false);
         if (window == nullptr) return 1;
@@ -222,8 +248,8 @@ int wmain(int argc, wchar_t** argv) {
         status = 0;
     } else {
         std::fprintf(stderr,
-                     "usage: probe taskbar|window|client|foreground|tray|dialog|controls|"
-                     "balloon|process\n");
+                     "usage: probe taskbar|window|client|foreground|tray|trayicons|processes|"
+                     "dialog|controls|balloon\n");
     }
     std::fflush(stdout);
     return status;

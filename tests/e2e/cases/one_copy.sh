@@ -14,23 +14,6 @@ one_copy_pids() {
 
 one_copy_count_is() { [ "$(one_copy_pids | wc -l)" -eq "$1" ]; }
 
-# one_copy_start_later: starts one more copy, its output in later.log; sets
-# LATER_PID and leaves E2E_APP_PID as it was.
-one_copy_start_later() {
-    local first=$E2E_APP_PID
-    E2E_APP_LOG=later.log e2e_start_app
-    LATER_PID=$E2E_APP_PID
-    E2E_APP_PID=$first
-}
-
-# one_copy_expect_ended <pid>: that copy ends by itself, with status 0.
-one_copy_expect_ended() {
-    local status=0
-    e2e_wait_for "the later start to end" e2e_not_alive "$1" || return 1
-    wait "$1" || status=$?
-    [ "$status" -eq 0 ] || e2e_fail "the later start ended with status $status"
-}
-
 # No two entries of the log carry the same date and time.
 one_copy_expect_no_doubles() {
     local doubles
@@ -49,8 +32,8 @@ case_a_later_start_shows_the_hidden_copy_and_ends() {
     e2e_wait_for "the window to hide" e2e_is_hidden_in_tray "$window"
     settings=$(cat "$(e2e_settings_file)")
 
-    one_copy_start_later
-    one_copy_expect_ended "$LATER_PID"
+    e2e_start_later
+    e2e_expect_later_ended "$LATER_PID"
     e2e_wait_for "the window to come back" e2e_is_restored "$window"
     e2e_screenshot shown_by_a_later_start "$window"
     one_copy_count_is 1 || e2e_fail "$(one_copy_pids | wc -l) copies run"
@@ -68,13 +51,12 @@ case_a_later_start_shows_the_hidden_copy_and_ends() {
 case_two_starts_at_once_leave_one_running() {
     e2e_fake_power ac
     e2e_start_app
-    one_copy_start_later
-    e2e_wait_for "one copy to be left" one_copy_count_is 1
-    # Either may have been first; the one left is the program under test now.
-    E2E_APP_PID=$(one_copy_pids)
+    e2e_start_later
+    e2e_expect_one_of_two_left
     e2e_main_window >/dev/null
     e2e_tray_icon >/dev/null
     [ "$(e2e_app_windows_titled Tessaline | wc -l)" -ge 1 ] || e2e_fail "no main window"
+    one_copy_count_is 1 || e2e_fail "$(one_copy_pids | wc -l) copies run"
 }
 
 case_a_killed_copy_does_not_block_the_next_start() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -34,6 +35,29 @@ TEST_F(MutexOneCopyTest, ALaterStartHandsOverToTheCopyThatRuns) {
     later.join();
     EXPECT_EQ(shown, 1);
     EXPECT_FALSE(laterRuns);
+}
+
+// The copy that runs has left its message loop and is on its way out: its window
+// is there but answers nothing, and goes before its mutex does.
+TEST_F(MutexOneCopyTest, ALaterStartRunsOnceTheCopyThatWasEndingHasGone) {
+    auto ending = std::make_unique<MutexOneCopy>(name);
+    ASSERT_TRUE(ending->Claim([] {}));
+
+    // This thread reads its queue now, so that the system does not take it for hung.
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+    bool laterRuns = false;
+    std::thread later([&] { laterRuns = MutexOneCopy(name).Claim([] {}); });
+    // The later start's request comes and waits in this thread's queue, unread.
+    for (int tries = 0;
+         tries < 1000 && (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0; ++tries) {
+        Sleep(10);
+    }
+    ending.reset();
+    // The request is read now, for a window that has gone.
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+    later.join();
+    EXPECT_TRUE(laterRuns);
 }
 
 TEST_F(MutexOneCopyTest, ACopyThatEndedBlocksNothing) {

@@ -46,8 +46,14 @@ void Form1::cSysTray1_MouseUp(std::int16_t /*button*/, std::int32_t /*id*/) {
     });
 }
 
+// A later start shows the window as a click on the icon does; one minimised
+// but not hidden (a desktop without a notification area) comes back too, since
+// bringing a minimised window to the front leaves it minimised.
 void Form1::AnotherStart() {
     if (shuttingDown_) return;
+    if (ui_.window.Visible() && ui_.window.State() == WindowState::Minimized) {
+        ui_.window.SetState(WindowState::Normal);
+    }
     cSysTray1_MouseUp(1, 0);
 }
 

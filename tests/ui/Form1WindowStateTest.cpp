@@ -107,9 +107,13 @@ TEST_F(WindowStateTest, AResizeThatIsNotAMinimiseChangesNothing) {
     EXPECT_TRUE(trayShell.sent.empty());
 }
 
+// How the window is before: shown, hidden in the tray, or minimised but still
+// shown (a desktop without a notification area).
+enum class Before { Shown, InTray, Minimised };
+
 struct RestoreCase {
     const char* name;
-    bool hiddenFirst;
+    Before before;
     Codes codes;  // none: a later start of the program hands over instead
 };
 
@@ -117,7 +121,8 @@ class RestoreTest : public WindowStateTest, public ::testing::WithParamInterface
 
 TEST_P(RestoreTest, ReleasingAButtonOverTheIconBringsTheWindowToTheFront) {
     Shown();
-    if (GetParam().hiddenFirst) Minimise();
+    if (GetParam().before == Before::InTray) Minimise();
+    if (GetParam().before == Before::Minimised) ui.window.state = WindowState::Minimized;
     const auto sentBefore = trayShell.sent.size();
 
     if (GetParam().codes.empty()) {
@@ -136,12 +141,14 @@ TEST_P(RestoreTest, ReleasingAButtonOverTheIconBringsTheWindowToTheFront) {
 
 INSTANTIATE_TEST_SUITE_P(
     WindowState, RestoreTest,
-    ::testing::Values(RestoreCase{"HiddenLeftClick", true, {kWmLButtonDown, kWmLButtonUp}},
-                      RestoreCase{"HiddenRightClick", true, {kWmRButtonDown, kWmRButtonUp}},
-                      RestoreCase{"ShownLeftClick", false, {kWmLButtonDown, kWmLButtonUp}},
-                      RestoreCase{"ShownRightButtonUp", false, {kWmRButtonUp}},
-                      RestoreCase{"HiddenAnotherStart", true, {}},
-                      RestoreCase{"ShownAnotherStart", false, {}}),
+    ::testing::Values(
+        RestoreCase{"HiddenLeftClick", Before::InTray, {kWmLButtonDown, kWmLButtonUp}},
+        RestoreCase{"HiddenRightClick", Before::InTray, {kWmRButtonDown, kWmRButtonUp}},
+        RestoreCase{"ShownLeftClick", Before::Shown, {kWmLButtonDown, kWmLButtonUp}},
+        RestoreCase{"ShownRightButtonUp", Before::Shown, {kWmRButtonUp}},
+        RestoreCase{"HiddenAnotherStart", Before::InTray, {}},
+        RestoreCase{"ShownAnotherStart", Before::Shown, {}},
+        RestoreCase{"MinimisedAnotherStart", Before::Minimised, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowStateTest, AButtonPressAloneLeavesTheWindowHidden) {

@@ -1,6 +1,6 @@
 #include "ui/win32/ReportView.h"
 
-#include <commctrl.h>
+#include <algorithm>
 
 #include "common/win32/WideText.h"
 #include "ui/win32/Dpi.h"
@@ -15,6 +15,20 @@ HWND CreateReportView(HWND parent, int commandId, DWORD style) {
         WS_EX_CLIENTEDGE, parent, commandId);
     ListView_SetExtendedListViewStyle(view, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     return view;
+}
+
+bool LastRowInSight(HWND view) {
+    const auto top = static_cast<int>(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
+    const auto perPage = static_cast<int>(SendMessageW(view, LVM_GETCOUNTPERPAGE, 0, 0));
+    return top + std::max(perPage, 1) >= static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void PutItemText(LVITEMW& item, const std::string& text) {
+    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
+    const std::wstring wide = Utf8ToWide(text);
+    const std::size_t length = std::min(wide.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+    std::copy_n(wide.c_str(), length, item.pszText);
+    item.pszText[length] = L'\0';
 }
 
 void ReportColumn::Add(HWND view, const std::string& header, unsigned dpi) {

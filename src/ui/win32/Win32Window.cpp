@@ -610,7 +610,7 @@ void Win32Window::SetCommandKeys(const std::vector<std::pair<char, UINT>>& ctrlL
 
 // The menu of the control, at the pointer, or for a request by keyboard (no
 // point) at the control's top left corner. Its loop runs the program's other
-// messages while it shows; the chosen command comes as WM_COMMAND.
+// messages while it shows; the chosen command goes to OnMenuCommand.
 bool Win32Window::ShowContextMenu(HWND control, LPARAM at) {
     const Win32Control* owner = ControlOf(control);
     if (owner == nullptr) return false;
@@ -630,9 +630,11 @@ bool Win32Window::ShowContextMenu(HWND control, LPARAM at) {
     // A menu of a window that is not in front would not close when the user
     // clicks elsewhere.
     SetForegroundWindow(window_);
-    TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y,
-                     window_, nullptr);
+    const auto chosen = static_cast<UINT>(
+        TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                         point.x, point.y, window_, nullptr));
     DestroyMenu(menu);
+    if (chosen != 0 && !ProcessEnded()) OnMenuCommand(chosen);
     return true;
 }
 

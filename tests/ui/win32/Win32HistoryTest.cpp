@@ -208,7 +208,9 @@ TEST(Win32HistoryTest, TheWindowFollowsTheLogUntilItCloses) {
     window.Logic().EntryAdded(h.log);
     EXPECT_EQ(ListView_GetItemCount(list), 12);
 
-    SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    // Alt+F4, with the focus in the range's combo box.
+    MSG altF4{window.Range().Handle(), WM_SYSKEYDOWN, VK_F4, 1 | (KF_ALTDOWN << 16), 0, {0, 0}};
+    EXPECT_TRUE(Win32HistoryWindow::PreTranslate(altF4));
     EXPECT_FALSE(IsWindowVisible(window.Handle()));
     EXPECT_FALSE(window.Logic().IsOpen());
     EXPECT_EQ(ListView_GetItemCount(list), 0);

@@ -139,6 +139,12 @@ void Win32HistoryWindow::ShowInFront() {
 bool Win32HistoryWindow::PreTranslate(MSG& message) {
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (root == nullptr || HistoryWindowProc::Of(root) == nullptr) return false;
+    // Alt+F4 closes the window whichever control has the focus: Wine's combo
+    // box keeps the key for itself.
+    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) {
+        SendMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
     return IsDialogMessageW(root, &message) != FALSE;
 }
 

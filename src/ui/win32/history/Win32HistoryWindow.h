@@ -53,8 +53,8 @@ public:
     bool Visible() const override;
     void ShowInFront() override;
 
-    // The keyboard of the history window before it is dispatched: the tab
-    // order (IsDialogMessage). True when `message` was taken.
+    // The keyboard of the history window before it is dispatched: Alt+F4 and
+    // the tab order (IsDialogMessage). True when `message` was taken.
     static bool PreTranslate(MSG& message);
 
 private:

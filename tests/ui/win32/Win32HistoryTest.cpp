@@ -176,6 +176,9 @@ TEST_P(Win32HistoryLayoutTest, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_LT(ClientRectOf(window.Summary().Handle()).bottom, choice.top);
     EXPECT_LT(choice.bottom, ClientRectOf(window.LevelChart().Handle()).top);
     EXPECT_NEAR(ClientRectOf(window.RuntimeChart().Handle()).bottom, client.bottom - scaled(8), 1);
+    // The charts measure in pixels at 96 dpi.
+    const RECT chart = ClientRectOf(window.LevelChart().Handle());
+    EXPECT_EQ(window.LevelChart().Width(), MulDiv(chart.right - chart.left, 96, static_cast<int>(dpi)));
     // The table's columns keep their width in twips.
     EXPECT_EQ(ListView_GetColumnWidth(window.Sessions().Handle(), 0),
               MulDiv(kSessionColumns[0].widthTwips, static_cast<int>(dpi), 1440));

@@ -18,10 +18,6 @@ COLORREF Colour(std::uint32_t rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-unsigned DpiOf(HWND window) {
-    return std::max(GetDpiForWindow(window), 1U);
-}
-
 void Fill(HDC dc, const RECT& r, COLORREF colour) {
     SetBkColor(dc, colour);
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
@@ -157,16 +153,21 @@ ChartWindow::~ChartWindow() {
     DeleteObject(font_);
 }
 
+void ChartWindow::SetDpi(unsigned dpi) {
+    dpi_ = static_cast<int>(std::max(dpi, 1U));
+    Invalidate();
+}
+
 int ChartWindow::Width() const {
     RECT client;
     GetClientRect(window_, &client);
-    return MulDiv(client.right, kBaseDpi, static_cast<int>(DpiOf(window_)));
+    return MulDiv(client.right, kBaseDpi, dpi_);
 }
 
 int ChartWindow::Height() const {
     RECT client;
     GetClientRect(window_, &client);
-    return MulDiv(client.bottom, kBaseDpi, static_cast<int>(DpiOf(window_)));
+    return MulDiv(client.bottom, kBaseDpi, dpi_);
 }
 
 void ChartWindow::Invalidate() {
@@ -203,10 +204,9 @@ void ChartWindow::Render(HDC target) {
     const HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
     const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     const HGDIOBJ oldFont = SelectObject(dc, font_);
-    const int dpi = static_cast<int>(DpiOf(window_));
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, kBaseDpi, kBaseDpi, nullptr);
-    SetViewportExtEx(dc, dpi, dpi, nullptr);
+    SetViewportExtEx(dc, dpi_, dpi_, nullptr);
     canvas_ = dc;
     if (paint_) {
         paint_();

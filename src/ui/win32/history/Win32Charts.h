@@ -11,8 +11,8 @@ namespace tess {
 
 // The child window of a chart surface and what its drawing needs, apart from
 // which chart it draws. It measures and draws in pixels at 96 dots per inch,
-// which GDI scales to the monitor's (as Qt scales its pixels), so that a chart
-// has the same geometry at any resolution. A paint draws into a bitmap first,
+// which GDI scales to the dots per inch of the window's monitor (as Qt scales
+// its pixels), so that a chart has the same geometry at any resolution. A paint draws into a bitmap first,
 // so that the chart does not flicker, and calls the owner's paint handler,
 // which draws through the surface's Draw while Canvas() is set.
 class ChartWindow {
@@ -24,6 +24,9 @@ public:
 
     HWND Handle() const { return window_; }
     void OnPaint(std::function<void()> paint) { paint_ = std::move(paint); }
+    // The dots per inch of the window's monitor, as the window that holds the
+    // surface takes them.
+    void SetDpi(unsigned dpi);
 
     // The client area in pixels at 96 dots per inch.
     int Width() const;
@@ -44,6 +47,7 @@ private:
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     HDC canvas_ = nullptr;
+    int dpi_ = 96;
     std::function<void()> paint_;
 };
 

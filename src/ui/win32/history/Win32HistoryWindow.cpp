@@ -104,6 +104,8 @@ Win32HistoryWindow::Win32HistoryWindow(const DateTimeFormat& format)
     sessions_.SetCellText(
         [this](std::size_t row, int column) { return history_.SessionCell(row, column); });
     range_.OnChoice([this] { history_.Range_Click(); });
+    levelChart_.Window().SetDpi(dpi_);
+    runtimeChart_.Window().SetDpi(dpi_);
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     RECT outer{0, 0, Scaled(kHistoryWidth, dpi_), Scaled(kHistoryHeight, dpi_)};
     AdjustWindowRectExForDpi(&outer, kStyle, FALSE, 0, dpi_);
@@ -178,8 +180,8 @@ void Win32HistoryWindow::ApplyDpi(unsigned dpi) {
     }
     DeleteObject(old);
     sessions_.Rescale(dpi_);
-    levelChart_.Invalidate();
-    runtimeChart_.Invalidate();
+    levelChart_.Window().SetDpi(dpi_);
+    runtimeChart_.Window().SetDpi(dpi_);
 }
 
 LRESULT Win32HistoryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

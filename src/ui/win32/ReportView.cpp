@@ -20,7 +20,8 @@ HWND CreateReportView(HWND parent, int commandId, DWORD style) {
 bool LastRowInSight(HWND view) {
     const auto top = static_cast<int>(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
     const auto perPage = static_cast<int>(SendMessageW(view, LVM_GETCOUNTPERPAGE, 0, 0));
-    return top + std::max(perPage, 1) >= static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
+    return top + std::max(perPage, 1) >=
+           static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
 }
 
 void PutItemText(LVITEMW& item, const std::string& text) {

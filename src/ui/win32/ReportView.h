@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs windows.h before it.
 #include <commctrl.h>
 
 #include <string>

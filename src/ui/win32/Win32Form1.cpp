@@ -46,8 +46,9 @@ void Win32Form1::HandEventsOver() {
                                                        {form1::Check8, &Form1::Check8_Click}};
     HandClicksTo(form_, Form1::kButtonClicks);
     HandClicksTo(form_, kBoxClicks);
-    Control<Win32TextBox>(form1::Text1)
-        .OnEditingFinished(Gated([this] { form_.Text1_EditingFinished(); }));
+    Control<Win32TextBox>(form1::Text1).OnEditingFinished(Gated([this] {
+        form_.Text1_EditingFinished();
+    }));
     ListView2().OnChoice(Gated([this] { form_.ListView2_Click(); }));
     HandPointerMovesTo([this](ControlId control) { form_.MouseMove(control); });
     SetContextMenu(form1::ListView1,

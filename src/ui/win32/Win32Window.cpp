@@ -602,7 +602,8 @@ void Win32Window::SetContextMenu(ControlId control, std::vector<MenuCommand> com
 void Win32Window::SetCommandKeys(const std::vector<std::pair<char, UINT>>& ctrlLetters) {
     std::vector<ACCEL> keys;
     for (const auto& [letter, command] : ctrlLetters) {
-        keys.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(letter), static_cast<WORD>(command)});
+        keys.push_back(
+            {FCONTROL | FVIRTKEY, static_cast<WORD>(letter), static_cast<WORD>(command)});
     }
     if (commandKeys_ != nullptr) DestroyAcceleratorTable(commandKeys_);
     commandKeys_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
@@ -614,9 +615,9 @@ void Win32Window::SetCommandKeys(const std::vector<std::pair<char, UINT>>& ctrlL
 bool Win32Window::ShowContextMenu(HWND control, LPARAM at) {
     const Win32Control* owner = ControlOf(control);
     if (owner == nullptr) return false;
-    const auto found = std::find_if(contextMenus_.begin(), contextMenus_.end(), [&](const auto& menu) {
-        return menu.first == owner->Design().id;
-    });
+    const auto found =
+        std::find_if(contextMenus_.begin(), contextMenus_.end(),
+                     [&](const auto& menu) { return menu.first == owner->Design().id; });
     if (found == contextMenus_.end()) return false;
     POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     if (at == -1) {

@@ -517,7 +517,8 @@ TEST_F(Win32Form1Test, CtrlHShowsTheHistory) {
     const std::string path = ControlText(text1);
     const auto press = [](HWND control, bool ctrl) {
         SetFocus(control);
-        const std::optional<CtrlHeld> held = ctrl ? std::optional<CtrlHeld>(std::in_place) : std::nullopt;
+        const std::optional<CtrlHeld> held =
+            ctrl ? std::optional<CtrlHeld>(std::in_place) : std::nullopt;
         MSG key{control, WM_KEYDOWN, 'H', 1, 0, {0, 0}};
         if (!Win32Window::PreTranslate(key)) {
             TranslateMessage(&key);

@@ -24,8 +24,10 @@ std::string TwoDays(const DateTimeFormat& format, std::int64_t first = kMonday) 
     ScriptedLog log(format);
     for (std::int64_t t = first; t < first + 2 * 86400; t += 600) {
         const std::int64_t inCycle = (t - kMonday) % (8 * 3600);
-        if (inCycle < 2 * 3600) log.Ac(t);
-        else log.Battery(t, 100 - static_cast<int>((inCycle - 2 * 3600) / 600));
+        if (inCycle < 2 * 3600)
+            log.Ac(t);
+        else
+            log.Battery(t, 100 - static_cast<int>((inCycle - 2 * 3600) / 600));
     }
     return log.text;
 }
@@ -163,8 +165,9 @@ TEST_P(Win32HistoryLayoutTest, ControlsStandWhereTheLayoutPutsThem) {
     GetClientRect(window.Handle(), &client);
 
     const RECT choice = ClientRectOf(window.Range().Handle());
-    const HistoryPlaces places = LayOutHistory(MulDiv(client.right, 96, static_cast<int>(dpi)),
-                                               MulDiv(client.bottom, 96, static_cast<int>(dpi)), {});
+    const HistoryPlaces places =
+        LayOutHistory(MulDiv(client.right, 96, static_cast<int>(dpi)),
+                      MulDiv(client.bottom, 96, static_cast<int>(dpi)), {});
     const auto scaled = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
     // The charts and the table take the whole width; the choice stands below the summary.
     for (const HWND control : {window.LevelChart().Handle(), window.Sessions().Handle(),
@@ -178,7 +181,8 @@ TEST_P(Win32HistoryLayoutTest, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_NEAR(ClientRectOf(window.RuntimeChart().Handle()).bottom, client.bottom - scaled(8), 1);
     // The charts measure in pixels at 96 dpi.
     const RECT chart = ClientRectOf(window.LevelChart().Handle());
-    EXPECT_EQ(window.LevelChart().Width(), MulDiv(chart.right - chart.left, 96, static_cast<int>(dpi)));
+    EXPECT_EQ(window.LevelChart().Width(),
+              MulDiv(chart.right - chart.left, 96, static_cast<int>(dpi)));
     // The table's columns keep their width in twips.
     EXPECT_EQ(ListView_GetColumnWidth(window.Sessions().Handle(), 0),
               MulDiv(kSessionColumns[0].widthTwips, static_cast<int>(dpi), 1440));

@@ -64,8 +64,10 @@ void DrawGrid(HDC dc, const ChartFrame& frame, const std::vector<AxisTick>& valu
     const int width = frame.plot.width;
     const int height = frame.plot.height;
     std::vector<POINT> lines;
-    for (const AxisTick& tick : valueTicks) lines.insert(lines.end(), {{0, tick.at}, {width, tick.at}});
-    for (const AxisTick& tick : timeTicks) lines.insert(lines.end(), {{tick.at, 0}, {tick.at, height}});
+    for (const AxisTick& tick : valueTicks)
+        lines.insert(lines.end(), {{0, tick.at}, {width, tick.at}});
+    for (const AxisTick& tick : timeTicks)
+        lines.insert(lines.end(), {{tick.at, 0}, {tick.at, height}});
     {
         const Pen grid(dc, kGrid);
         DrawSegments(dc, lines);

@@ -12,9 +12,9 @@ namespace tess {
 // The child window of a chart surface and what its drawing needs, apart from
 // which chart it draws. It measures and draws in pixels at 96 dots per inch,
 // which GDI scales to the dots per inch of the window's monitor (as Qt scales
-// its pixels), so that a chart has the same geometry at any resolution. A paint draws into a bitmap first,
-// so that the chart does not flicker, and calls the owner's paint handler,
-// which draws through the surface's Draw while Canvas() is set.
+// its pixels), so that a chart has the same geometry at any resolution. A paint draws into a bitmap
+// first, so that the chart does not flicker, and calls the owner's paint handler, which draws
+// through the surface's Draw while Canvas() is set.
 class ChartWindow {
 public:
     explicit ChartWindow(HWND parent);

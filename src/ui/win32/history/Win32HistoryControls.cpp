@@ -84,17 +84,25 @@ void Win32OwnerDataList::Rescale(unsigned dpi) {
     }
 }
 
-// The list view repaints the rows that changed and are in sight, and nothing else.
+// The list view repaints the rows that changed and are in sight, and nothing
+// else; it hears of the number of rows only when that changes, as it then
+// measures its scroll bars again (in Wine, most of a new entry's cost).
 void Win32OwnerDataList::SetRowCount(std::size_t rows, std::size_t firstChanged) {
     const int count = static_cast<int>(
         std::min<std::size_t>(rows, static_cast<std::size_t>(std::numeric_limits<int>::max())));
     const int before = ListView_GetItemCount(Handle());
+    const int kept = std::min(count, before);
+    const int changed = static_cast<int>(std::min<std::size_t>(firstChanged, before));
+    if (changed < kept) ListView_RedrawItems(Handle(), changed, kept - 1);
+    // The number alone, when it changes: the list view measures its scroll bars again.
+    if (count == before) return;
     const bool following = LastRowInSight(Handle());
     SendMessageW(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
                  LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-    const int changed = static_cast<int>(std::min<std::size_t>(firstChanged, before));
-    if (changed < count) ListView_RedrawItems(Handle(), changed, count - 1);
-    if (following && count > before) ListView_EnsureVisible(Handle(), count - 1, FALSE);
+    if (count > before) {
+        ListView_RedrawItems(Handle(), before, count - 1);
+        if (following) ListView_EnsureVisible(Handle(), count - 1, FALSE);
+    }
 }
 
 bool Win32OwnerDataList::OnNotify(const NMHDR& header, LRESULT& result) {

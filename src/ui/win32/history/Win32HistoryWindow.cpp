@@ -58,7 +58,8 @@ struct HistoryWindowProc {
 
     // The window's messages go to its owner once that is made whole.
     static LRESULT CALLBACK Call(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* owner = reinterpret_cast<Win32HistoryWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        auto* owner =
+            reinterpret_cast<Win32HistoryWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
         if (owner == nullptr) return DefWindowProcW(window, message, wParam, lParam);
         return owner->HandleMessage(message, wParam, lParam);
     }
@@ -95,8 +96,8 @@ Win32HistoryWindow::Win32HistoryWindow(const DateTimeFormat& format)
       runtimeChart_(Handle()),
       history_({*this, summary_, range_, levelChart_, sessions_, runtimeCaption_, runtimeChart_},
                format) {
-    for (const HWND child : {summary_.Handle(), range_.Handle(), sessions_.Handle(),
-                             runtimeCaption_.Handle()}) {
+    for (const HWND child :
+         {summary_.Handle(), range_.Handle(), sessions_.Handle(), runtimeCaption_.Handle()}) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
     levelChart_.Window().OnPaint([this] { history_.LevelChart_Paint(); });
@@ -174,8 +175,8 @@ void Win32HistoryWindow::ApplyDpi(unsigned dpi) {
     dpi_ = std::max(dpi, 1U);
     const HFONT old = font_;
     font_ = CreateMessageFont(dpi_);
-    for (const HWND child : {summary_.Handle(), range_.Handle(), sessions_.Handle(),
-                             runtimeCaption_.Handle()}) {
+    for (const HWND child :
+         {summary_.Handle(), range_.Handle(), sessions_.Handle(), runtimeCaption_.Handle()}) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
     DeleteObject(old);

@@ -12,7 +12,7 @@
 # The start-up is timed inside Wine by bench/win32/first_window.cpp, from the
 # creation of the process to its first shown window, on a Wine desktop with a
 # taskbar as the end-to-end run has; run it on a quiet machine.
-set -eu
+set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench-windows}
 runs=${BENCH_RUNS:-11}

@@ -9,7 +9,7 @@
 # and the desktop tools of tests/e2e for the soak (sh scripts/deps.sh). Run it on
 # a quiet machine: the figures are wall-clock times. BENCH_SOAK_MINUTES (default
 # 1) sets the length of the soak that the CPU figure comes from.
-set -eu
+set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-bench}
 soak_minutes=${BENCH_SOAK_MINUTES:-1}

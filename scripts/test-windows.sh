@@ -3,13 +3,15 @@
 # Windows services and the native Win32 window), and all its tests with
 # MinGW-w64 and runs them under Wine, in a fresh Wine prefix that is removed at
 # the end; the end-to-end run (tests/e2e-wine) drives the program on a Wine
-# desktop of its own. Wine takes its ANSI code page from the Unix locale: the
-# tests' locales (English, and Greek for the code-page tests) are generated into
-# the build folder, so that the system's locales stay as they are.
+# desktop of its own, and makes the Windows download from it (the zip and the
+# installer, with zip and NSIS) and installs and removes it there. Wine takes
+# its ANSI code page from the Unix locale: the tests' locales (English, and
+# Greek for the code-page tests) are generated into the build folder, so that
+# the system's locales stay as they are.
 set -eu
 cd "$(dirname "$0")/.."
 PACKAGES="cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb locales
-    xdotool imagemagick"
+    xdotool imagemagick zip nsis"
 # shellcheck disable=SC2086
 sh scripts/install-packages.sh $PACKAGES
 

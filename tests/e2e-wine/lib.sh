@@ -21,6 +21,10 @@
 # shellcheck source=../e2e/lib.sh
 . "$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)/lib.sh"
 E2E_WINE_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# Where the installer puts the program and its Start-menu entry.
+E2E_INSTALL_DIR_WIN="C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Tessaline"
+E2E_SHORTCUT_WIN="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu"
+E2E_SHORTCUT_WIN+="\\Programs\\Tessaline.lnk"
 E2E_DESKTOP_SIZE=1000x700
 # Wine's first start in a prefix takes a while on a loaded machine.
 E2E_TIMEOUT=${E2E_TIMEOUT:-30}
@@ -29,7 +33,8 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-30}
 
 e2e_require_tools() {
     local tool missing=
-    for tool in Xvfb wine wineserver wineboot xdotool import iconv awk; do
+    for tool in Xvfb wine wineserver wineboot xdotool import iconv awk makensis zip \
+        x86_64-w64-mingw32-strip; do
         command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
     done
     if [ -n "$missing" ]; then
@@ -86,6 +91,9 @@ e2e_start_desktop() {
     unset WAYLAND_DISPLAY
 
     export WINEPREFIX="$E2E_RUN_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine's menu builder copies Start-menu entries into the desktop's own
+    # menu: here into folders of the run, never the user's.
+    export XDG_DATA_HOME="$E2E_RUN_DIR/xdg/data" XDG_CONFIG_HOME="$E2E_RUN_DIR/xdg/config"
     export LOCPATH="${E2E_LOCPATH:-}"
     mkdir -p "$WINEPREFIX"
     wineboot -i >"$E2E_RUN_DIR/wineboot.log" 2>&1 || { e2e_fail "wineboot failed"; return 1; }
@@ -126,12 +134,14 @@ e2e_taskbar_shown() { e2e_probe taskbar >/dev/null 2>&1; }
 # --- a case's home --------------------------------------------------------
 
 # The prefix as the run made it: its fresh registry, an empty TEMP folder, no
-# program installed or running; then the desktop, started anew.
+# program installed (copied, or by the installer) or running; then the desktop,
+# started anew.
 e2e_new_home() {
     e2e_end_wine_session
     cp "$E2E_RUN_DIR"/registry/*.reg "$WINEPREFIX/"
     E2E_TEMP_WIN="C:\\users\\$(id -un)\\Temp"
-    rm -rf "$(e2e_unix_path "$E2E_TEMP_WIN")" "$(e2e_unix_path 'C:\Program Files\Tessaline')"
+    rm -rf "$(e2e_unix_path "$E2E_TEMP_WIN")" "$(e2e_unix_path 'C:\Program Files\Tessaline')" \
+        "$(e2e_unix_path "$E2E_INSTALL_DIR_WIN")" "$(e2e_unix_path "$E2E_SHORTCUT_WIN")"
     mkdir -p "$(e2e_unix_path "$E2E_TEMP_WIN")"
     E2E_PROGRAM_WIN="C:\\Program Files\\Tessaline\\$(basename "$E2E_APP")"
     E2E_LOCALE=en_US.UTF-8
@@ -152,9 +162,9 @@ e2e_log_file() { e2e_unix_path "$E2E_TEMP_WIN\\Tessaline.txt"; }
 
 # --- the registry ---------------------------------------------------------
 
-# e2e_reg_query <key> <value>: the data of a string value, read with
-# `wine reg query` (which writes in the OEM code page of the case's locale);
-# nothing, and status 1, when the value is missing.
+# e2e_reg_query <key> <value>: the data of a value (a string, or a number as
+# 0x...), read with `wine reg query` (which writes in the OEM code page of the
+# case's locale); nothing, and status 1, when the value is missing.
 e2e_reg_query() {
     local output
     output=$(e2e_wine reg query "$1" /v "$2" 2>/dev/null | iconv -f "$(e2e_oem_charset)" -t UTF-8 |
@@ -162,8 +172,8 @@ e2e_reg_query() {
         return 1
     printf '%s\n' "$output" | awk -v name="$2" '
         { line = $0; sub(/^ +/, "", line) }
-        index(line, name "    REG_SZ") == 1 {
-            sub(/^[^ ]+( [^ ]+)* +REG_SZ +/, "", line)
+        index(line, name "    REG_") == 1 {
+            sub(/^[^ ]+( [^ ]+)* +REG_[A-Z_]+ +/, "", line)
             print line; found = 1; exit
         }
         END { exit !found }'

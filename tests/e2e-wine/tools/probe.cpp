@@ -17,6 +17,8 @@
 //                            area (a balloon tooltip); status 1 when none shows
 //   probe menu               x y w h of the shown pop-up menu; status 1 when
 //                            none shows
+//   probe process <name>     status 0 when a process of that file name runs
+//                            (Un.exe), else 1
 //
 // A dialog box (class #32770) counts only for "dialog".
 
@@ -25,11 +27,14 @@
 #include <shellapi.h>
 // commctrl.h too.
 #include <commctrl.h>
+// tlhelp32.h too.
+#include <tlhelp32.h>
 
 #include <fcntl.h>
 #include <io.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -176,6 +181,20 @@ int PrintFound(WNDENUMPROC find) {
     return 0;
 }
 
+int Process(const wchar_t* name) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 2;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    int status = 1;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && status != 0;
+         more = Process32NextW(snapshot, &entry)) {
+        if (_wcsicmp(entry.szExeFile, name) == 0) status = 0;
+    }
+    CloseHandle(snapshot);
+    return status;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -205,6 +224,8 @@ int wmain(int argc, wchar_t** argv) {
         status = PrintFound(FindBalloon);
     } else if (command == L"menu") {
         status = PrintFound(FindMenu);
+    } else if (command == L"process") {
+        status = Process(argument);
     } else if (command == L"controls") {
         const HWND window = TopLevel(argument, false);
         if (window == nullptr) return 1;
@@ -213,7 +234,7 @@ int wmain(int argc, wchar_t** argv) {
     } else {
         std::fprintf(stderr,
                      "usage: probe taskbar|window|client|foreground|tray|dialog|controls|"
-                     "balloon|menu\n");
+                     "balloon|menu|process\n");
     }
     std::fflush(stdout);
     return status;

@@ -14,13 +14,13 @@
 #include <psapi.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "../BenchTiming.h"
 #include "../HistoryBenchLog.h"
 #include "history/BatteryHistory.h"
 #include "ui/win32/history/Win32HistoryWindow.h"
@@ -28,24 +28,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-template <typename Body>
-double Milliseconds(Body body) {
-    const auto start = Clock::now();
-    body();
-    return MillisecondsSince(start);
-}
-
-// The sample at that fraction of the sorted samples (0.5: the median).
-double At(std::vector<double> samples, double fraction) {
-    std::sort(samples.begin(), samples.end());
-    return samples[static_cast<std::size_t>(fraction * static_cast<double>(samples.size() - 1))];
-}
 
 // The file read whole in pieces of 1 MiB into nothing, as `cat` to /dev/null.
 void ReadWhole(const fs::path& file) {
@@ -94,14 +76,14 @@ double RedrawMs(tess::Win32HistoryWindow& window, tess::ChartRange range) {
     std::vector<double> samples;
     for (int i = 0; i < 21; ++i) {
         const int width = outer.right - outer.left + 40 * (i % 2 == 0);
-        samples.push_back(Milliseconds([&] {
+        samples.push_back(bench::Milliseconds([&] {
             SetWindowPos(window.Handle(), nullptr, 0, 0, width, outer.bottom - outer.top,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             Paint(window.Handle());
         }));
         Pump();
     }
-    return At(samples, 0.5);
+    return bench::SpreadOf(samples).median;
 }
 
 }  // namespace
@@ -122,7 +104,7 @@ int main(int argc, char** argv) {
     Pump();
     const auto close = [&] { SendMessageW(window.Handle(), WM_CLOSE, 0, 0); };
     const auto open = [&] {
-        const double ms = Milliseconds([&] {
+        const double ms = bench::Milliseconds([&] {
             window.Logic().ShowHistory(log.string());
             Paint(window.Handle());
         });
@@ -142,7 +124,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < runs; ++i) {
         close();
         opens.push_back(open());
-        reads.push_back(Milliseconds([&] { ReadWhole(log); }));
+        reads.push_back(bench::Milliseconds([&] { ReadWhole(log); }));
     }
 
     const double redrawAll = RedrawMs(window, tess::ChartRange::All);
@@ -158,11 +140,11 @@ int main(int argc, char** argv) {
         Pump();
         for (int i = 0; i < 300; ++i) {
             bench::AppendLogEntry(log, next++, format);
-            const auto start = Clock::now();
+            const auto start = bench::Clock::now();
             window.Logic().EntryAdded(log.string());
-            update.push_back(MillisecondsSince(start));
+            update.push_back(bench::MillisecondsSince(start));
             Paint(window.Handle());
-            withPaint[range == tess::ChartRange::All].push_back(MillisecondsSince(start));
+            withPaint[range == tess::ChartRange::All].push_back(bench::MillisecondsSince(start));
             Pump();
         }
     }
@@ -171,8 +153,9 @@ int main(int argc, char** argv) {
 
     RECT client;
     GetClientRect(window.Handle(), &client);
-    const double openMs = At(opens, 0.5);
-    const double readMs = At(reads, 0.5);
+    const double openMs = bench::SpreadOf(opens).median;
+    const double readMs = bench::SpreadOf(reads).median;
+    const bench::Spread updateMs = bench::SpreadOf(update);
     std::printf("log of %ld entries, %.1f MB, %d runs, client area %ld x %ld\n", entries,
                 static_cast<double>(fs::file_size(log)) / 1e6, runs, client.right, client.bottom);
     std::printf("found: %s\n", window.Logic().History()->Summary().c_str());
@@ -193,13 +176,12 @@ int main(int argc, char** argv) {
     std::printf("  week                                                  %9.2f ms\n", redrawWeek);
     std::printf("  day                                                   %9.2f ms\n", redrawDay);
     std::printf("new entry taken into the open window, median            %9.3f ms\n",
-                At(update, 0.5));
-    std::printf("new entry taken into the open window, 99th percentile   %9.3f ms\n",
-                At(update, 0.99));
+                updateMs.median);
+    std::printf("new entry taken into the open window, 99th percentile   %9.3f ms\n", updateMs.p99);
     std::printf("new entry with the repaint that follows, week, median   %9.3f ms\n",
-                At(withPaint[0], 0.5));
+                bench::SpreadOf(withPaint[0]).median);
     std::printf("new entry with the repaint that follows, all, median    %9.3f ms\n",
-                At(withPaint[1], 0.5));
+                bench::SpreadOf(withPaint[1]).median);
     std::printf("every entry read                                        %9s\n",
                 whole ? "yes" : "NO");
     close();

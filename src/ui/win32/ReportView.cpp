@@ -24,12 +24,27 @@ bool LastRowInSight(HWND view) {
            static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
 }
 
-void PutItemText(LVITEMW& item, const std::string& text) {
-    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
-    const std::wstring wide = Utf8ToWide(text);
-    const std::size_t length = std::min(wide.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-    std::copy_n(wide.c_str(), length, item.pszText);
-    item.pszText[length] = L'\0';
+bool AnswerOwnerData(const NMHDR& header, LRESULT& result,
+                     const std::function<std::string(int row, int column)>& cell) {
+    switch (header.code) {
+        case LVN_GETDISPINFOW: {
+            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+            if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+                const std::wstring text = Utf8ToWide(cell(item.iItem, item.iSubItem));
+                const std::size_t length =
+                    std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+                std::copy_n(text.c_str(), length, item.pszText);
+                item.pszText[length] = L'\0';
+            }
+            result = 0;
+            return true;
+        }
+        case LVN_ODFINDITEMW:
+            result = -1;
+            return true;
+        default:
+            return false;
+    }
 }
 
 void ReportColumn::Add(HWND view, const std::string& header, unsigned dpi) {

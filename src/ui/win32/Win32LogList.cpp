@@ -70,21 +70,9 @@ std::string Win32LogList::Entry(int row) const {
 }
 
 bool Win32LogList::OnNotify(const NMHDR& header, LRESULT& result) {
-    switch (header.code) {
-        case LVN_GETDISPINFOW: {
-            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
-            if ((item.mask & LVIF_TEXT) != 0) {
-                PutItemText(item, rows_.At(static_cast<std::size_t>(item.iItem)));
-            }
-            result = 0;
-            return true;
-        }
-        case LVN_ODFINDITEMW:
-            result = -1;  // no search by text
-            return true;
-        default:
-            return false;
-    }
+    return AnswerOwnerData(header, result, [this](int row, int /*column*/) {
+        return rows_.At(static_cast<std::size_t>(row));
+    });
 }
 
 }  // namespace tess

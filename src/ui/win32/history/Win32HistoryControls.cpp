@@ -106,21 +106,9 @@ void Win32OwnerDataList::SetRowCount(std::size_t rows, std::size_t firstChanged)
 }
 
 bool Win32OwnerDataList::OnNotify(const NMHDR& header, LRESULT& result) {
-    switch (header.code) {
-        case LVN_GETDISPINFOW: {
-            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
-            if ((item.mask & LVIF_TEXT) != 0 && cell_) {
-                PutItemText(item, cell_(static_cast<std::size_t>(item.iItem), item.iSubItem));
-            }
-            result = 0;
-            return true;
-        }
-        case LVN_ODFINDITEMW:
-            result = -1;  // no search by text
-            return true;
-        default:
-            return false;
-    }
+    return AnswerOwnerData(header, result, [this](int row, int column) {
+        return cell_ ? cell_(static_cast<std::size_t>(row), column) : std::string();
+    });
 }
 
 }  // namespace tess

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the timing programs share: wall-clock timing, the spread of samples,
+// What the timing programs on Linux share: the timing of BenchTiming.h,
 // resident memory and its peak, and `cat` of a file as the anchor of reading it.
 
 #include <fcntl.h>
@@ -10,41 +10,17 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
+
 extern char** environ;
 
 namespace bench {
 
-using Clock = std::chrono::steady_clock;
-
-inline double MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-template <typename Body>
-double Milliseconds(Body body) {
-    const auto start = Clock::now();
-    body();
-    return MillisecondsSince(start);
-}
-
-struct Spread {
-    double median;
-    double p99;
-};
-
-inline Spread SpreadOf(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) {
-        return samples[std::min(samples.size() - 1, static_cast<size_t>(q * samples.size()))];
-    };
-    return {at(0.5), at(0.99)};
-}
 
 inline long ResidentBytes() {
     long pages = 0;

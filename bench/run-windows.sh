@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program's figures in one run: the size of tessaline.exe and its
 # start-up under Wine, each against an empty Win32 window (bench/win32)
-# built the same way (Release, static, stripped), then the rows that README's
+# built the same way (Release, static, stripped), and its battery history
+# window on a large log against reading that file; then the rows that README's
 # table shows.
 #
 #   bash bench/run-windows.sh [<build folder>]
@@ -19,7 +20,8 @@ runs=${BENCH_RUNS:-11}
 cmake -S "$root" -B "$build" -G Ninja --toolchain "$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DTESSALINE_BUILD_GUI=OFF -DTESSALINE_BUILD_TESTS=OFF \
     -DTESSALINE_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target tessaline empty_window_win32 first_window_win32 >/dev/null
+cmake --build "$build" --target tessaline empty_window_win32 first_window_win32 \
+    history_window_win32 >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-bench-windows-XXXXXX")
 xvfb=
@@ -65,6 +67,14 @@ wine "$work/first_window.exe" "$(windows_path "$work/program/tessaline.exe")" "$
 echo "empty_window.exe:"
 wine "$work/first_window.exe" "$(windows_path "$work/anchor/empty_window.exe")" "$runs" 2>/dev/null |
     tee "$work/start_anchor.txt"
+heading "the battery history window on a log of 1,000,000 entries (bench/win32/history_window)"
+wine "$build/bench/history_window_win32.exe" 1000000 5 2>/dev/null | tr -d '\r' | tee "$work/history.txt"
+# history <start of a line>: the figure of that line of its output.
+history() {
+    awk -v what="$1" 'index($0, what) == 1 { print (($NF == "ms" || $NF == "MB") ? $(NF - 1) : $NF) }' \
+        "$work/history.txt"
+}
+
 start_program=$(awk '/^median/ { print $2 }' "$work/start_program.txt")
 start_anchor=$(awk '/^median/ { print $2 }' "$work/start_anchor.txt")
 
@@ -75,6 +85,10 @@ heading "the rows (README, Performance)"
 cat <<ROWS
 | Windows: size of tessaline.exe (Release, static, stripped) | $(kb "$program_bytes") | empty Win32 window, built the same: $(kb "$anchor_bytes") | $(ratio "$program_bytes" "$anchor_bytes") |
 | Windows: start-up to the first shown window under Wine (process creation to shown) | $start_program ms | empty Win32 window: $start_anchor ms | $(ratio "$start_program" "$start_anchor") |
+| Windows: battery history window, a 1,000,000-entry log opened, laid out and painted under Wine | $(history "open into") ms | the file read whole: $(history "the same file") ms | $(ratio "$(history "open into")" "$(history "the same file")") |
+| Windows: battery history window, redraw at a new width, whole log | $(history "  all") ms | limit 50 ms | $(ratio "$(history "  all")" 50) |
+| Windows: battery history window, memory at the peak of the open | $(history "memory at the peak") MB | limit 64 MB | $(ratio "$(history "memory at the peak")" 64) |
+| Windows: battery history window, a new entry taken into the open window | $(history "new entry taken into the open window, median") ms | limit 1 ms | $(ratio "$(history "new entry taken into the open window, median")" 1) |
 
 Machine: $machine.
 ROWS

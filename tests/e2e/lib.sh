@@ -211,6 +211,31 @@ e2e_log_line_count() {
 # e2e_log_has_lines <n>: the log holds at least n lines.
 e2e_log_has_lines() { [ "$(e2e_log_line_count)" -ge "$1" ]; }
 
+# e2e_write_week <file> <date format> <midnight>: a log of the week up to now,
+# an entry every 10 minutes, CR LF ended, its date and time written with the
+# `date` format in the C locale and <midnight> (the time at midnight) left
+# out: two hours on AC, then six on battery from 100 %, draining a little
+# faster each day.
+e2e_write_week() {
+    local now
+    now=$(date +%s)
+    seq $((now / 600 * 600 - 7 * 86400)) 600 "$now" >"$E2E_CASE_DIR/times"
+    sed 's/^/@/' "$E2E_CASE_DIR/times" | LC_ALL=C date -f - "$2" |
+        paste -d '|' "$E2E_CASE_DIR/times" - |
+        awk -F '|' -v first="$(head -n 1 "$E2E_CASE_DIR/times")" -v midnight="$3" '{
+            stamp = $2
+            if (substr(stamp, length(stamp) - length(midnight) + 1) == midnight)
+                stamp = substr(stamp, 1, length(stamp) - length(midnight))
+            minute = ($1 - first) / 60
+            phase = minute % 480
+            if (phase < 120) { printf "%s Running on AC Power\r\n", stamp; next }
+            percent = 100 - int((phase - 120) / 5 * (1 + minute / 40320))
+            left = percent * 216
+            printf "%s Battery Level is %d%% (%d Hours, %d Minutes, %d Seconds remaining on battery).\r\n",
+                stamp, percent, left / 3600, left % 3600 / 60, left % 60
+        }' >"$1"
+}
+
 # e2e_expect_log_lines_match <extended regex>: every line (CR LF ended) matches.
 e2e_expect_log_lines_match() {
     local file bad

@@ -9,7 +9,7 @@ GhostServices Win32AppServices::ForGhost() {
     return {.dialogs = dialogs, .launcher = launcher, .diagnostics = diagnostics};
 }
 
-Form1Services Win32AppServices::ForForm1(Ghost& ghost) {
+Form1Services Win32AppServices::ForForm1(Ghost& ghost, HistoryView* history) {
     return {.dialogs = dialogs,
             .clock = clock,
             .format = format,
@@ -25,7 +25,8 @@ Form1Services Win32AppServices::ForForm1(Ghost& ghost) {
             .trayWait = trayWait,
             .ghost = ghost,
             .yield = [] { DispatchPendingMessages(); },
-            .endProcess = EndProcess};
+            .endProcess = EndProcess,
+            .history = history};
 }
 
 }  // namespace tess

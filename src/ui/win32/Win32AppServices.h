@@ -42,8 +42,9 @@ struct Win32AppServices {
 
     // The support window's services over these.
     GhostServices ForGhost();
-    // The main window's services over these, with `ghost` as its support window.
-    Form1Services ForForm1(Ghost& ghost);
+    // The main window's services over these, with `ghost` as its support window
+    // and `history` as its battery history window.
+    Form1Services ForForm1(Ghost& ghost, HistoryView* history = nullptr);
 };
 
 }  // namespace tess

@@ -5,6 +5,7 @@
 #include "ui/win32/Win32AppServices.h"
 #include "ui/win32/Win32Form1.h"
 #include "ui/win32/Win32Ghost.h"
+#include "ui/win32/history/Win32HistoryWindow.h"
 
 namespace tess {
 
@@ -17,7 +18,9 @@ int RunMessageLoop() {
     while (!ProcessEnded()) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0) return got == 0 ? static_cast<int>(message.wParam) : 1;
-        if (Win32Window::PreTranslate(message)) continue;
+        if (Win32Window::PreTranslate(message) || Win32HistoryWindow::PreTranslate(message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -44,7 +47,8 @@ int RunApplication(int /*argc*/, char** /*argv*/) {
     const ComApartment com;
     Win32AppServices services;
     Win32Ghost ghost(services.ForGhost());
-    Win32Form1 window(services.ForForm1(ghost.Logic()));
+    Win32HistoryWindow history(services.format);
+    Win32Form1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
     Form1& form = window.Logic();
 
     anotherStart = [&form] { form.AnotherStart(); };

@@ -1,12 +1,17 @@
 #include "ui/win32/Win32Form1.h"
 
 #include "ui/Form1Design.h"
+#include "ui/history/HistoryView.h"
 #include "ui/win32/Win32IntervalList.h"
 #include "ui/win32/Win32LogList.h"
 
 namespace tess {
 
 namespace {
+
+// The history command: in the log list's context menu and on Ctrl+H.
+constexpr UINT kHistoryCommand = 100;
+
 std::unique_ptr<Win32Control> MakeList(const ControlDesign& control, ControlHost& host, HWND parent,
                                        int commandId) {
     if (control.id == form1::ListView1) {
@@ -41,10 +46,14 @@ void Win32Form1::HandEventsOver() {
                                                        {form1::Check8, &Form1::Check8_Click}};
     HandClicksTo(form_, Form1::kButtonClicks);
     HandClicksTo(form_, kBoxClicks);
-    Control<Win32TextBox>(form1::Text1)
-        .OnEditingFinished(Gated([this] { form_.Text1_EditingFinished(); }));
+    Control<Win32TextBox>(form1::Text1).OnEditingFinished(Gated([this] {
+        form_.Text1_EditingFinished();
+    }));
     ListView2().OnChoice(Gated([this] { form_.ListView2_Click(); }));
     HandPointerMovesTo([this](ControlId control) { form_.MouseMove(control); });
+    SetContextMenu(form1::ListView1,
+                   {{kHistoryCommand, std::string(kHistoryCaption) + "\tCtrl+H"}});
+    SetCommandKeys({{'H', kHistoryCommand}});
 }
 
 void Win32Form1::OnMinimised() {
@@ -63,6 +72,10 @@ void Win32Form1::OnSessionEnd() {
 
 void Win32Form1::OnHelp() {
     form_.HelpKey();
+}
+
+void Win32Form1::OnMenuCommand(UINT id) {
+    if (id == kHistoryCommand) form_.ShowHistory();
 }
 
 }  // namespace tess

@@ -12,8 +12,9 @@ class Win32IntervalList;
 class Win32LogList;
 
 // The main window over the Win32 API: the controls of form1::kDesign, with the
-// user's clicks, edits, choices, pointer moves, the help key, minimising, the
-// close and the end of the session handed to its behaviour, Form1, which it owns.
+// user's clicks, edits, choices, pointer moves, the help key, the log list's
+// context menu and Ctrl+H, minimising, the close and the end of the session
+// handed to its behaviour, Form1, which it owns.
 class Win32Form1 : public Win32Window {
 public:
     explicit Win32Form1(const Form1Services& services);
@@ -27,6 +28,7 @@ protected:
     void OnClose() override;
     void OnSessionEnd() override;
     void OnHelp() override;
+    void OnMenuCommand(UINT id) override;
 
 private:
     void HandEventsOver();

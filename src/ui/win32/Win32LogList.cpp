@@ -2,10 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
-#include "common/win32/WideText.h"
-
 namespace tess {
 
 namespace {
@@ -15,13 +11,6 @@ constexpr UINT kShowNewRows = WM_APP + 1;
 
 int ItemCount(HWND view) {
     return static_cast<int>(SendMessageW(view, LVM_GETITEMCOUNT, 0, 0));
-}
-
-// Whether the last row the list view knows is in sight (so is a list without rows).
-bool LastRowInSight(HWND view) {
-    const auto top = static_cast<int>(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
-    const auto perPage = static_cast<int>(SendMessageW(view, LVM_GETCOUNTPERPAGE, 0, 0));
-    return top + std::max(perPage, 1) >= ItemCount(view);
 }
 
 }  // namespace
@@ -81,26 +70,9 @@ std::string Win32LogList::Entry(int row) const {
 }
 
 bool Win32LogList::OnNotify(const NMHDR& header, LRESULT& result) {
-    switch (header.code) {
-        case LVN_GETDISPINFOW: {
-            LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
-            if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-                const std::wstring text =
-                    Utf8ToWide(rows_.At(static_cast<std::size_t>(item.iItem)));
-                const std::size_t length =
-                    std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-                std::copy_n(text.c_str(), length, item.pszText);
-                item.pszText[length] = L'\0';
-            }
-            result = 0;
-            return true;
-        }
-        case LVN_ODFINDITEMW:
-            result = -1;  // no search by text
-            return true;
-        default:
-            return false;
-    }
+    return AnswerOwnerData(header, result, [this](int row, int /*column*/) {
+        return rows_.At(static_cast<std::size_t>(row));
+    });
 }
 
 }  // namespace tess

@@ -186,6 +186,7 @@ Win32Window::~Win32Window() {
     if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
     if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
     if (mouseIcon_ != nullptr) DestroyCursor(mouseIcon_);
+    if (commandKeys_ != nullptr) DestroyAcceleratorTable(commandKeys_);
 }
 
 void Win32Window::BuildControls(const ListMaker& makeList) {
@@ -592,11 +593,63 @@ void Win32Window::LoadSkin(const std::string& path) {
     CloseHandle(file);
 }
 
+// --- commands -------------------------------------------------------------
+
+void Win32Window::SetContextMenu(ControlId control, std::vector<MenuCommand> commands) {
+    contextMenus_.emplace_back(control, std::move(commands));
+}
+
+void Win32Window::SetCommandKeys(const std::vector<std::pair<char, UINT>>& ctrlLetters) {
+    std::vector<ACCEL> keys;
+    for (const auto& [letter, command] : ctrlLetters) {
+        keys.push_back(
+            {FCONTROL | FVIRTKEY, static_cast<WORD>(letter), static_cast<WORD>(command)});
+    }
+    if (commandKeys_ != nullptr) DestroyAcceleratorTable(commandKeys_);
+    commandKeys_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+// The menu of the control, at the pointer, or for a request by keyboard (no
+// point) at the control's top left corner. Its loop runs the program's other
+// messages while it shows; the chosen command goes to OnMenuCommand.
+bool Win32Window::ShowContextMenu(HWND control, LPARAM at) {
+    const Win32Control* owner = ControlOf(control);
+    if (owner == nullptr) return false;
+    const auto found =
+        std::find_if(contextMenus_.begin(), contextMenus_.end(),
+                     [&](const auto& menu) { return menu.first == owner->Design().id; });
+    if (found == contextMenus_.end()) return false;
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        point = {0, 0};
+        ClientToScreen(control, &point);
+    }
+    const HMENU menu = CreatePopupMenu();
+    for (const MenuCommand& command : found->second) {
+        AppendMenuW(menu, MF_STRING, command.id, Utf8ToWide(command.caption).c_str());
+    }
+    // A menu of a window that is not in front would not close when the user
+    // clicks elsewhere.
+    SetForegroundWindow(window_);
+    const auto chosen = static_cast<UINT>(
+        TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                         point.x, point.y, window_, nullptr));
+    DestroyMenu(menu);
+    if (chosen != 0 && !ProcessEnded()) OnMenuCommand(chosen);
+    return true;
+}
+
 // --- messages -------------------------------------------------------------
 
 bool Win32Window::PreTranslate(MSG& message) {
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (root == nullptr || Win32WindowProc::Of(root) == nullptr) return false;
+    if (root == nullptr) return false;
+    Win32Window* window = Win32WindowProc::Of(root);
+    if (window == nullptr) return false;
+    if (window->commandKeys_ != nullptr &&
+        TranslateAcceleratorW(root, window->commandKeys_, &message) != 0) {
+        return true;
+    }
     if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
         SendMessageW(root, WM_HELP, 0, 0);
         return true;
@@ -607,11 +660,18 @@ bool Win32Window::PreTranslate(MSG& message) {
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            if (Win32Control* control = ControlOfCommand(LOWORD(wParam));
-                control != nullptr && lParam != 0) {
+            if (lParam == 0 && HIWORD(wParam) <= 1) {  // a menu's or a key's
+                if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL && !ProcessEnded()) {
+                    OnMenuCommand(LOWORD(wParam));
+                }
+            } else if (Win32Control* control = ControlOfCommand(LOWORD(wParam));
+                       control != nullptr && lParam != 0) {
                 control->OnCommand(HIWORD(wParam));
             }
             return 0;
+        case WM_CONTEXTMENU:
+            if (ShowContextMenu(reinterpret_cast<HWND>(wParam), lParam)) return 0;
+            break;
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
             LRESULT result = 0;

@@ -16,6 +16,14 @@
 
 namespace tess {
 
+// A command of a window's context menu or of its keys: its id (clear of the
+// controls' ids, which start at 1000, and of IDOK and IDCANCEL) and, for a
+// menu, its caption (a tab, then the name of its key, when it has one).
+struct MenuCommand {
+    UINT id;
+    std::string caption;
+};
+
 // A top-level window over the Win32 API, built from a WindowDesign: its
 // controls stand at the design's places in twips, measured in pixels at the
 // dots per inch of the window's monitor (again when it changes, WM_DPICHANGED),
@@ -69,9 +77,10 @@ public:
     // The mouse icon, when a cursor file gave one.
     HCURSOR MouseIcon() const { return mouseIcon_; }
 
-    // The keyboard of the program's windows before it is dispatched: the tab
-    // order and the dialog keys (IsDialogMessage), and F1 as WM_HELP to the
-    // window. True when `message` was taken.
+    // The keyboard of the program's windows before it is dispatched: the
+    // window's command keys, the tab order and the dialog keys
+    // (IsDialogMessage), and F1 as WM_HELP to the window. True when `message`
+    // was taken.
     static bool PreTranslate(MSG& message);
 
 protected:
@@ -91,6 +100,13 @@ protected:
     void HandPointerMovesTo(std::function<void(ControlId)> handler);
     // `handler`, run only while the program has not ended.
     static ActionHandler Gated(ActionHandler handler);
+    // The context menu of `control`, shown where the user asks for it (the
+    // right button, Shift+F10, the menu key); its commands go to OnMenuCommand.
+    void SetContextMenu(ControlId control, std::vector<MenuCommand> commands);
+    // Keys that give a command while the window is active, whichever of its
+    // controls has the focus (an accelerator table): Ctrl and a letter
+    // ('A' to 'Z') each; the commands go to OnMenuCommand.
+    void SetCommandKeys(const std::vector<std::pair<char, UINT>>& ctrlLetters);
 
     // The events of the window, which the windows built on it hand over.
     // The window was minimised while shown.
@@ -101,6 +117,8 @@ protected:
     virtual void OnSessionEnd() {}
     // The help key.
     virtual void OnHelp() {}
+    // A command of a context menu or of a command key.
+    virtual void OnMenuCommand(UINT /*id*/) {}
 
 private:
     friend struct Win32WindowProc;
@@ -119,6 +137,7 @@ private:
     void ScrollTo(int bar, int position);
     void OnScroll(int bar, WORD code);
     void ShowControl(ControlId id);
+    bool ShowContextMenu(HWND control, LPARAM at);
     void PointerMoved(ControlId id);
     bool ApplyCursor(HWND under);
     void RefreshCursor();
@@ -147,6 +166,8 @@ private:
     int pointer_ = 0;
     HCURSOR mouseIcon_ = nullptr;
     std::function<void(ControlId)> onPointerMove_;
+    std::vector<std::pair<ControlId, std::vector<MenuCommand>>> contextMenus_;
+    HACCEL commandKeys_ = nullptr;
     bool destroying_ = false;
 };
 

@@ -19,6 +19,8 @@
 //                            class id visible enabled x y w h text
 //   probe balloon            x y w h of the shown balloon of the notification
 //                            area (a balloon tooltip); status 1 when none shows
+//   probe menu               x y w h of the shown pop-up menu; status 1 when
+//                            none shows
 //
 // A dialog box (class #32770) counts only for "dialog".
 
@@ -199,12 +201,19 @@ BOOL CALLBACK FindBalloon(HWND window, LPARAM data) {
     return FALSE;
 }
 
-int Balloon() {
-    HWND balloon = nullptr;
-    EnumWindows(FindBalloon, reinterpret_cast<LPARAM>(&balloon));
-    if (balloon == nullptr) return 1;
+BOOL CALLBACK FindMenu(HWND window, LPARAM data) {
+    if (ClassOf(window) != L"#32768" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
+// x y w h of the top-level window that `find` finds.
+int PrintFound(WNDENUMPROC find) {
+    HWND found = nullptr;
+    EnumWindows(find, reinterpret_cast<LPARAM>(&found));
+    if (found == nullptr) return 1;
     RECT r;
-    GetWindowRect(balloon, &r);
+    GetWindowRect(found, &r);
     PrintRect(r);
     std::printf("\n");
     return 0;
@@ -240,7 +249,9 @@ int wmain(int argc, wchar_t** argv) {
     } else if (command == L"dialog") {
         status = Dialog(argument);
     } else if (command == L"balloon") {
-        status = Balloon();
+        status = PrintFound(FindBalloon);
+    } else if (command == L"menu") {
+        status = PrintFound(FindMenu);
     } else if (command == L"controls") {
         const HWND window = TopLevel(argument, false);
         if (window == nullptr) return 1;
@@ -249,7 +260,7 @@ int wmain(int argc, wchar_t** argv) {
     } else {
         std::fprintf(stderr,
                      "usage: probe taskbar|window|client|foreground|tray|trayicons|processes|"
-                     "dialog|controls|balloon\n");
+                     "dialog|controls|balloon|menu\n");
     }
     std::fflush(stdout);
     return status;

@@ -10,28 +10,9 @@ HISTORY_LOG_NOW_AT='400 481'
 HISTORY_AC_SHADE='#FCE9B6'
 HISTORY_LEVEL_LINE='#1F63B4'
 
-# history_write_week <file>: the week up to now, an entry every 10 minutes in the
-# form the program writes in the C locale ("8 Dec 2026 02:30:00", the date alone
-# at midnight): two hours on AC, then six on battery from 100 %, draining a
-# little faster each day.
-history_write_week() {
-    local now
-    now=$(date +%s)
-    seq $((now / 600 * 600 - 7 * 86400)) 600 "$now" >"$E2E_CASE_DIR/times"
-    sed 's/^/@/' "$E2E_CASE_DIR/times" | LC_ALL=C date -f - '+%-d %b %Y %H:%M:%S' |
-        paste -d '|' "$E2E_CASE_DIR/times" - |
-        awk -F '|' -v first="$(head -n 1 "$E2E_CASE_DIR/times")" '{
-            stamp = $2
-            sub(/ 00:00:00$/, "", stamp)
-            minute = ($1 - first) / 60
-            phase = minute % 480
-            if (phase < 120) { printf "%s Running on AC Power\r\n", stamp; next }
-            percent = 100 - int((phase - 120) / 5 * (1 + minute / 40320))
-            left = percent * 216
-            printf "%s Battery Level is %d%% (%d Hours, %d Minutes, %d Seconds remaining on battery).\r\n",
-                stamp, percent, left / 3600, left % 3600 / 60, left % 60
-        }' >"$1"
-}
+# history_write_week <file>: a week of entries in the form the program writes in
+# the C locale ("8 Dec 2026 02:30:00", the date alone at midnight).
+history_write_week() { e2e_write_week "$1" '+%-d %b %Y %H:%M:%S' ' 00:00:00'; }
 
 # Whether a pop-up menu of the program shows (an unmanaged window of its own).
 history_menu_shown() {

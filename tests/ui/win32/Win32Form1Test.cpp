@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "../PictureFiles.h"
+#include "common/win32/WideText.h"
 #include "tray/TrayNotification.h"
 #include "ui/Form1Design.h"
 #include "ui/PointerSetting.h"
@@ -121,6 +122,28 @@ private:
 
 void Click(Win32Window& window, ControlId id) {
     SendMessageW(Handle(window, id), BM_CLICK, 0, 0);
+}
+
+// The captions of the context menu that showed, read from within its loop,
+// which then chooses its first command with the keyboard.
+std::vector<std::string> menuCaptions;
+int menuWaits = 0;
+
+void CALLBACK ChooseFirstCommand(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) {
+        if (++menuWaits > 500) EndMenu();  // no menu came: the test fails, not hangs
+        return;
+    }
+    KillTimer(nullptr, timer);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t text[64] = L"";
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        menuCaptions.push_back(WideToUtf8(text));
+    }
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageW(menuWindow, WM_CHAR, L'\r', 1);
 }
 
 }  // namespace
@@ -460,4 +483,54 @@ TEST_F(Win32Form1Test, HelpKeyShowsTheSupportWindow) {
     EXPECT_TRUE(Win32Window::PreTranslate(f1));
     EXPECT_TRUE(IsWindowVisible(h.ghost.Handle()));
     EXPECT_FALSE(IsIconic(h.ghost.Handle()));
+}
+
+// The log list's context menu, asked for with the pointer or the keyboard,
+// holds the history command with its key; choosing it shows the log's history.
+TEST_F(Win32Form1Test, TheLogListsContextMenuShowsTheHistory) {
+    for (const bool byKeyboard : {false, true}) {
+        SCOPED_TRACE(byKeyboard);
+        Win32Harness h;
+        Win32Form1& window = h.Load();
+        window.Logic().Show();
+        const HWND list = window.ListView1().Handle();
+        RECT r;
+        GetWindowRect(list, &r);
+        menuCaptions.clear();
+        menuWaits = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, ChooseFirstCommand);
+        SendMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list),
+                     byKeyboard ? -1 : MAKELPARAM(r.left + 10, r.top + 10));
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(menuCaptions, std::vector<std::string>{"Battery History\tCtrl+H"});
+        EXPECT_EQ(h.history.shown, std::vector{window.Logic().LogPath()});
+    }
+}
+
+// Ctrl+H shows the history whichever control has the focus; the path box
+// keeps its text, and H alone is no command.
+TEST_F(Win32Form1Test, CtrlHShowsTheHistory) {
+    Win32Harness h;
+    Win32Form1& window = h.Load();
+    window.Logic().Show();
+    const HWND text1 = Handle(window, form1::Text1);
+    const std::string path = ControlText(text1);
+    const auto press = [](HWND control, bool ctrl) {
+        SetFocus(control);
+        const std::optional<CtrlHeld> held =
+            ctrl ? std::optional<CtrlHeld>(std::in_place) : std::nullopt;
+        MSG key{control, WM_KEYDOWN, 'H', 1, 0, {0, 0}};
+        if (!Win32Window::PreTranslate(key)) {
+            TranslateMessage(&key);
+            DispatchMessageW(&key);
+        }
+        Pump();
+    };
+    press(Handle(window, form1::PushButton5), false);
+    EXPECT_EQ(h.history.shown.size(), std::size_t{0});
+    for (const ControlId id : {form1::Text1, form1::ListView1, form1::PushButton5}) {
+        press(Handle(window, id), true);
+    }
+    EXPECT_EQ(h.history.shown, std::vector<std::string>(3, window.Logic().LogPath()));
+    EXPECT_EQ(ControlText(text1), path);
 }

@@ -142,4 +142,23 @@ RuntimeChart LayoutRuntimeChart(const DischargeAnalysis& analysis, const ChartAr
     return chart;
 }
 
+std::vector<PixelStroke> LevelStrokes(const LevelChart& chart) {
+    std::vector<PixelStroke> strokes;
+    strokes.reserve(2 * chart.columns.size());
+    for (std::size_t line = 0; line < chart.lineStarts.size(); ++line) {
+        const std::size_t begin = chart.lineStarts[line];
+        const std::size_t end =
+            line + 1 < chart.lineStarts.size() ? chart.lineStarts[line + 1] : chart.columns.size();
+        for (std::size_t c = begin; c < end; ++c) {
+            const LevelColumn& column = chart.columns[c];
+            if (c > begin) {
+                const LevelColumn& previous = chart.columns[c - 1];
+                strokes.push_back({previous.x, previous.last, column.x, column.first});
+            }
+            strokes.push_back({column.x, column.top, column.x, column.bottom});
+        }
+    }
+    return strokes;
+}
+
 }  // namespace tess

@@ -53,6 +53,18 @@ struct LevelChart {
 LevelChart LayoutLevelChart(const std::vector<Sample>& samples, const DischargeAnalysis& analysis,
                             ChartRange range, const ChartArea& area, const DateTimeFormat& format);
 
+// A straight stroke from one pixel to another, both ends drawn.
+struct PixelStroke {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+};
+
+// The level line as strokes: each column from its top to its bottom, and within
+// a line, from a column's last value to the next column's first.
+std::vector<PixelStroke> LevelStrokes(const LevelChart& chart);
+
 // A week's median runtime as a point; consecutive weeks are joined.
 struct RuntimePoint {
     int x = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,19 @@ TEST_F(ChartGeometryTest, TheRuntimeLineJoinsConsecutiveWeeksOnly) {
     EXPECT_EQ(Labels(chart.timeTicks),
               (std::vector<std::string>{"12/7/2026", "12/14/2026", "12/21/2026", "12/28/2026",
                                         "1/4/2027"}));
+}
+
+// Each column is a stroke from its top to its bottom; the line joins a column's
+// last value to the next one's first, but never across two sessions.
+TEST(LevelStrokesTest, JoinColumnsWithinALineOnly) {
+    LevelChart chart;
+    chart.columns = {{10, 5, 6, 4, 7}, {11, 8, 9, 8, 9}, {20, 1, 2, 1, 3}};
+    chart.lineStarts = {0, 2};
+    const auto strokes = LevelStrokes(chart);
+    std::vector<std::array<int, 4>> ends;
+    for (const PixelStroke& s : strokes) ends.push_back({s.x1, s.y1, s.x2, s.y2});
+    EXPECT_EQ(ends, (std::vector<std::array<int, 4>>{
+                        {10, 4, 10, 7}, {10, 6, 11, 8}, {11, 8, 11, 9}, {20, 1, 20, 3}}));
 }
 
 }  // namespace

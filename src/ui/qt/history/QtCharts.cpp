@@ -68,19 +68,8 @@ void QtLevelChart::Draw(const ChartFrame& frame, const LevelChart& chart) {
     }
     DrawGrid(painter, PlotRect(frame), chart.percentTicks, chart.timeTicks);
     QVector<QLine> strokes;
-    strokes.reserve(static_cast<qsizetype>(2 * chart.columns.size()));
-    for (std::size_t line = 0; line < chart.lineStarts.size(); ++line) {
-        const std::size_t begin = chart.lineStarts[line];
-        const std::size_t end =
-            line + 1 < chart.lineStarts.size() ? chart.lineStarts[line + 1] : chart.columns.size();
-        for (std::size_t c = begin; c < end; ++c) {
-            const LevelColumn& column = chart.columns[c];
-            if (c > begin) {
-                const LevelColumn& previous = chart.columns[c - 1];
-                strokes.append(QLine(previous.x, previous.last, column.x, column.first));
-            }
-            strokes.append(QLine(column.x, column.top, column.x, column.bottom));
-        }
+    for (const PixelStroke& stroke : LevelStrokes(chart)) {
+        strokes.append(QLine(stroke.x1, stroke.y1, stroke.x2, stroke.y2));
     }
     painter.setPen(Colour(kLevelLine));
     painter.drawLines(strokes);

@@ -232,21 +232,10 @@ void Win32LevelChart::Draw(const ChartFrame& frame, const LevelChart& chart) {
     }
     DrawGrid(dc, frame, chart.percentTicks, chart.timeTicks);
     std::vector<POINT> strokes;
-    strokes.reserve(4 * chart.columns.size());
-    for (std::size_t line = 0; line < chart.lineStarts.size(); ++line) {
-        const std::size_t begin = chart.lineStarts[line];
-        const std::size_t end =
-            line + 1 < chart.lineStarts.size() ? chart.lineStarts[line + 1] : chart.columns.size();
-        for (std::size_t c = begin; c < end; ++c) {
-            const LevelColumn& column = chart.columns[c];
-            if (c > begin) {
-                const LevelColumn& previous = chart.columns[c - 1];
-                strokes.insert(strokes.end(),
-                               {{previous.x, previous.last}, {column.x, column.first}});
-            }
-            // A line leaves out its last pixel: the stroke goes one further.
-            strokes.insert(strokes.end(), {{column.x, column.top}, {column.x, column.bottom + 1}});
-        }
+    for (const PixelStroke& stroke : LevelStrokes(chart)) {
+        // GDI leaves out a line's last pixel: a column's stroke, downwards, goes one further.
+        const int bottom = stroke.x1 == stroke.x2 ? stroke.y2 + 1 : stroke.y2;
+        strokes.insert(strokes.end(), {{stroke.x1, stroke.y1}, {stroke.x2, bottom}});
     }
     {
         const Pen level(dc, kLevelLine);

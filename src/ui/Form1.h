@@ -101,8 +101,9 @@ public:
     // once, whatever asks for it (the window, the session or a signal).
     void Form_QueryUnload();
     // A later start of the program handed over to this copy: the window comes
-    // back as a click on the tray icon brings it, unless the program is ending.
-    void AnotherStart();
+    // back as a click on the tray icon brings it (during the load, once the load
+    // has shown it). False when the program is ending: it cannot take it.
+    bool AnotherStart();
 
     // TrayHost: the events of cSysTray1.
     void MouseUp(std::int16_t button, std::int32_t id) override;
@@ -148,6 +149,8 @@ private:
     std::string logPath_;
     bool isLoading_ = false;
     bool shuttingDown_ = false;
+    bool shown_ = false;                // Show() after the load has run
+    bool anotherStartPending_ = false;  // a later start came during the load
     std::int32_t elapsedSeconds_ = 0;
     std::int32_t currentInterval_ = 0;
     // The copy of the log that Copy Log is preparing, and the number of the

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "common/AppTitle.h"
 #include "ui/Form1.h"
 #include "ui/QuietReport.h"
@@ -14,12 +16,12 @@ constexpr std::int32_t kBalloonSeconds = 5;
 }  // namespace
 
 void Form1::Show() {
-    if (ui_.window.State() == WindowState::Minimized) {
-        Form_Resize();
-        // Gone into the tray, in the normal state (or already back from it).
-        if (ui_.window.State() != WindowState::Minimized) return;
-    }
-    ui_.window.Show();
+    const bool minimised = ui_.window.State() == WindowState::Minimized;
+    if (minimised) Form_Resize();
+    // Unless gone into the tray, in the normal state (or already back from it).
+    if (!minimised || ui_.window.State() == WindowState::Minimized) ui_.window.Show();
+    shown_ = true;
+    if (std::exchange(anotherStartPending_, false)) AnotherStart();
 }
 
 // A minimised window leaves the taskbar for the tray, in the normal state so that
@@ -49,12 +51,17 @@ void Form1::cSysTray1_MouseUp(std::int16_t /*button*/, std::int32_t /*id*/) {
 // A later start shows the window as a click on the icon does; one minimised
 // but not hidden (a desktop without a notification area) comes back too, since
 // bringing a minimised window to the front leaves it minimised.
-void Form1::AnotherStart() {
-    if (shuttingDown_) return;
+bool Form1::AnotherStart() {
+    if (shuttingDown_) return false;
+    if (!shown_) {
+        anotherStartPending_ = true;
+        return true;
+    }
     if (ui_.window.Visible() && ui_.window.State() == WindowState::Minimized) {
         ui_.window.SetState(WindowState::Normal);
     }
     cSysTray1_MouseUp(1, 0);
+    return true;
 }
 
 void Form1::MouseUp(std::int16_t button, std::int32_t id) {

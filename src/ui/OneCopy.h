@@ -13,9 +13,11 @@ public:
 
     // True when no other copy runs: this one is now the copy that runs, and
     // `anotherStart` runs on the user-interface thread each time a later start
-    // hands over to it. False when another copy runs; it has been asked to show
-    // its window. A copy that ended, however it ended, never counts.
-    virtual bool Claim(std::function<void()> anotherStart) = 0;
+    // hands over to it; it answers false when this copy is ending. False when
+    // another copy runs and has taken the hand-over. A copy that ended, however
+    // it ended, never counts; one that is ending is waited for, and this start
+    // runs once it has gone.
+    virtual bool Claim(std::function<bool()> anotherStart) = 0;
 };
 
 }  // namespace tess

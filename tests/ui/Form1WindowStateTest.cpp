@@ -271,12 +271,29 @@ TEST_F(WindowStateTest, EveryCloseRequestRunsTheOneShutdown) {
     EXPECT_EQ(yields - yieldsBefore, 1);
 }
 
-TEST_F(WindowStateTest, AStartHandedOverDuringTheShutdownShowsNothing) {
+// Refused, so that the later start waits for this copy to go and then runs.
+TEST_F(WindowStateTest, AStartHandedOverDuringTheShutdownIsRefused) {
     Form1& form = Shown();
     Minimise();
-    duringYield[yields + 1] = [&] { form.AnotherStart(); };
+    bool taken = true;
+    duringYield[yields + 1] = [&] { taken = form.AnotherStart(); };
     form.Form_QueryUnload();
+    EXPECT_FALSE(taken);
     EXPECT_FALSE(ui.window.visible);
+}
+
+// The load lets events run: a later start that comes then is taken, and brings
+// the window back once the load has put it into the tray.
+TEST_F(WindowStateTest, AStartHandedOverDuringTheLoadBringsTheWindowBackAfterIt) {
+    Store(keys::kWindowsStartup, kOn);
+    Store(keys::kMinimized, kOn);
+    Load();
+    EXPECT_TRUE(form->AnotherStart());
+    EXPECT_FALSE(ui.window.visible);
+    form->Show();
+    EXPECT_TRUE(ui.window.visible);
+    EXPECT_EQ(ui.window.state, WindowState::Normal);
+    EXPECT_FALSE(HiddenToTray);
 }
 
 // The tick that is due, and the log-now button.

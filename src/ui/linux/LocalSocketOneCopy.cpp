@@ -36,14 +36,18 @@ QString Folder(QString folder) {
     return folder;
 }
 
-// Answers a later start's request, which may have arrived with the connection.
-void Serve(QLocalSocket* peer, const std::function<void()>& anotherStart) {
+// Answers a later start's request, which may have arrived with the connection;
+// a copy that is ending closes the connection unanswered.
+void Serve(QLocalSocket* peer, const std::function<bool()>& anotherStart) {
     QObject::connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
     const auto answer = [peer, anotherStart] {
         if (!peer->canReadLine() || peer->readLine() != kRequest) return;
+        if (!anotherStart()) {
+            peer->abort();
+            return;
+        }
         peer->write(kAnswer);
         peer->flush();
-        anotherStart();
     };
     QObject::connect(peer, &QLocalSocket::readyRead, peer, answer);
     answer();
@@ -63,23 +67,18 @@ LocalSocketOneCopy::~LocalSocketOneCopy() {
     ::close(lock_);
 }
 
-bool LocalSocketOneCopy::Claim(std::function<void()> anotherStart) {
-    lock_ = ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    int locked = -1;
-    if (lock_ >= 0) {
-        do {
-            locked = ::flock(lock_, LOCK_EX | LOCK_NB);
-        } while (locked != 0 && errno == EINTR);
-    }
-    if (locked != 0) {
-        const int reason = errno;
-        if (lock_ >= 0) ::close(lock_);
-        lock_ = -1;
+bool LocalSocketOneCopy::Claim(std::function<bool()> anotherStart) {
+    // The copy that runs may be starting (holding the lock, not yet listening) or
+    // ending (refusing, or gone before it answers): this start asks again, and
+    // runs once the lock is free. One that never answers keeps the session's
+    // copy: two would log every entry twice.
+    const QDeadlineTimer deadline(kHandOverMs);
+    while (!Lock()) {
         // Without a lock file at all (no runtime folder we may write) nothing
         // can tell copies apart: this start runs rather than never running.
-        if (reason != EWOULDBLOCK) return true;
-        HandOver();
-        return false;
+        if (errno != EWOULDBLOCK) return true;
+        if (HandOver(deadline) || deadline.hasExpired()) return false;
+        QThread::msleep(kRetryMs);
     }
     // Whatever socket is there was left by a copy that ended. The folder is the
     // user's own, so the socket needs no access options (which would bind it
@@ -98,23 +97,36 @@ bool LocalSocketOneCopy::Claim(std::function<void()> anotherStart) {
     return true;
 }
 
-// Asks the copy that runs to show its window and waits for its answer, so that
-// this process ends only once the request has arrived.
-void LocalSocketOneCopy::HandOver() const {
-    const QDeadlineTimer deadline(kHandOverMs);
-    while (!deadline.hasExpired()) {
-        QLocalSocket socket;
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(static_cast<int>(deadline.remainingTime())) &&
-            socket.write(kRequest) > 0 &&
-            socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
-            while (!socket.canReadLine() &&
-                   socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
-            }
-            return;
-        }
-        QThread::msleep(kRetryMs);
+// Takes the lock; false with errno set when it cannot.
+bool LocalSocketOneCopy::Lock() {
+    lock_ = ::open(QFile::encodeName(lockPath_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock_ < 0) return false;
+    int locked = 0;
+    do {
+        locked = ::flock(lock_, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked == 0) return true;
+    const int reason = errno;
+    ::close(lock_);
+    lock_ = -1;
+    errno = reason;
+    return false;
+}
+
+// Asks the copy that runs to show its window; true once it has answered, so
+// that this process ends only once the request has been taken.
+bool LocalSocketOneCopy::HandOver(const QDeadlineTimer& deadline) const {
+    QLocalSocket socket;
+    socket.connectToServer(socketPath_);
+    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime())) ||
+        socket.write(kRequest) <= 0 ||
+        !socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+        return false;
     }
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) return false;
+    }
+    return socket.readLine() == kAnswer;
 }
 
 }  // namespace tess

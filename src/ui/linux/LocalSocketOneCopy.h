@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QString>
 
@@ -20,10 +21,11 @@ public:
     LocalSocketOneCopy(const LocalSocketOneCopy&) = delete;
     LocalSocketOneCopy& operator=(const LocalSocketOneCopy&) = delete;
 
-    bool Claim(std::function<void()> anotherStart) override;
+    bool Claim(std::function<bool()> anotherStart) override;
 
 private:
-    void HandOver() const;
+    bool Lock();
+    bool HandOver(const QDeadlineTimer& deadline) const;
 
     QString lockPath_;
     QString socketPath_;

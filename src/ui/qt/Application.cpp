@@ -18,11 +18,9 @@ int RunApplication(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvane.Tessaline"));
     // A later start shows the running copy's window and ends here, before it
     // reads or writes anything.
-    std::function<void()> anotherStart;
+    std::function<bool()> anotherStart;
     const std::unique_ptr<OneCopy> oneCopy = MakeOneCopy();
-    if (!oneCopy->Claim([&anotherStart] {
-            if (anotherStart) anotherStart();
-        })) {
+    if (!oneCopy->Claim([&anotherStart] { return !anotherStart || anotherStart(); })) {
         return 0;
     }
 
@@ -44,7 +42,7 @@ int RunApplication(int argc, char** argv) {
                      [&form] { form.Form_QueryUnload(); });
     const TerminationSignals termination([&form] { form.Form_QueryUnload(); });
 
-    anotherStart = [&form] { form.AnotherStart(); };
+    anotherStart = [&form] { return form.AnotherStart(); };
     form.Form_Load();
     // A window the load left minimised goes into the tray here, with its balloon.
     form.Show();

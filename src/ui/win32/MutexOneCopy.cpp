@@ -25,7 +25,7 @@ MutexOneCopy::~MutexOneCopy() {
     if (mutex_ != nullptr) CloseHandle(mutex_);
 }
 
-bool MutexOneCopy::Claim(std::function<void()> anotherStart) {
+bool MutexOneCopy::Claim(std::function<bool()> anotherStart) {
     const DWORD start = GetTickCount();
     for (;;) {
         mutex_ = CreateMutexW(nullptr, FALSE, (L"Local\\" + name_).c_str());
@@ -35,9 +35,9 @@ bool MutexOneCopy::Claim(std::function<void()> anotherStart) {
         if (GetLastError() != ERROR_ALREADY_EXISTS) break;
         CloseHandle(mutex_);
         mutex_ = nullptr;
-        // A copy that is ending keeps its mutex a moment after it stopped
-        // answering: this start runs once that copy has gone. One that is
-        // starting answers once its window is made. One that never answers
+        // A copy that is ending refuses, or keeps its mutex a moment after it
+        // stopped answering: this start runs once that copy has gone. One that
+        // is starting answers once its window is made. One that never answers
         // keeps the session's copy: two would log every entry twice.
         const DWORD waited = GetTickCount() - start;
         if (waited >= kHandOverMs || HandOver(kHandOverMs - waited)) return false;
@@ -47,8 +47,7 @@ bool MutexOneCopy::Claim(std::function<void()> anotherStart) {
         [this, anotherStart = std::move(anotherStart)](std::uint32_t message, std::uintptr_t,
                                                       std::intptr_t, std::intptr_t& result) {
             if (message_ == 0 || message != message_) return false;
-            anotherStart();
-            result = 1;
+            result = anotherStart() ? 1 : 0;
             return true;
         },
         name_.c_str());

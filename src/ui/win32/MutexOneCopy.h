@@ -22,7 +22,7 @@ public:
     MutexOneCopy(const MutexOneCopy&) = delete;
     MutexOneCopy& operator=(const MutexOneCopy&) = delete;
 
-    bool Claim(std::function<void()> anotherStart) override;
+    bool Claim(std::function<bool()> anotherStart) override;
 
 private:
     bool HandOver(unsigned long timeoutMs) const;

@@ -35,11 +35,9 @@ int RunMessageLoop() {
 int RunApplication(int /*argc*/, char** /*argv*/) {
     // A later start shows the running copy's window and ends here, before it
     // reads or writes anything.
-    std::function<void()> anotherStart;
+    std::function<bool()> anotherStart;
     MutexOneCopy oneCopy;
-    if (!oneCopy.Claim([&anotherStart] {
-            if (anotherStart) anotherStart();
-        })) {
+    if (!oneCopy.Claim([&anotherStart] { return !anotherStart || anotherStart(); })) {
         return 0;
     }
 
@@ -51,7 +49,7 @@ int RunApplication(int /*argc*/, char** /*argv*/) {
     Win32Form1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
     Form1& form = window.Logic();
 
-    anotherStart = [&form] { form.AnotherStart(); };
+    anotherStart = [&form] { return form.AnotherStart(); };
     form.Form_Load();
     // A window the load left minimised goes into the tray here, with its balloon.
     form.Show();

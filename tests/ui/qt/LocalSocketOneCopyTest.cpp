@@ -1,5 +1,6 @@
 #include <QTest>
 #include <QTemporaryDir>
+#include <memory>
 #include <thread>
 
 #include "ui/linux/LocalSocketOneCopy.h"
@@ -15,17 +16,40 @@ private slots:
         QTemporaryDir folder;
         LocalSocketOneCopy first(folder.path());
         int shown = 0;
-        QVERIFY(first.Claim([&] { ++shown; }));
+        QVERIFY(first.Claim([&] {
+            ++shown;
+            return true;
+        }));
 
         // The later start waits for the answer while the copy that runs handles events.
         bool laterRuns = true;
         std::thread later([&] {
             LocalSocketOneCopy second(folder.path());
-            laterRuns = second.Claim([] {});
+            laterRuns = second.Claim([] { return true; });
         });
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 10000);
         later.join();
         QVERIFY(!laterRuns);
+    }
+
+    // A copy that is ending refuses the hand-over: the later start runs once it
+    // has gone, rather than ending with no copy left.
+    void aLaterStartRunsOnceTheCopyThatRefusedHasGone() {
+        QTemporaryDir folder;
+        auto ending = std::make_unique<LocalSocketOneCopy>(folder.path());
+        int refused = 0;
+        QVERIFY(ending->Claim([&] {
+            ++refused;
+            return false;
+        }));
+        bool laterRuns = false;
+        std::thread later([&] {
+            laterRuns = LocalSocketOneCopy(folder.path()).Claim([] { return true; });
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(refused >= 1, 10000);
+        ending.reset();
+        later.join();
+        QVERIFY(laterRuns);
     }
 
     // A copy that ended, however it ended, leaves the next start free to run:
@@ -34,7 +58,7 @@ private slots:
         QTemporaryDir folder;
         {
             LocalSocketOneCopy ended(folder.path());
-            QVERIFY(ended.Claim([] {}));
+            QVERIFY(ended.Claim([] { return true; }));
         }
         QFile leftBehind(folder.filePath(QStringLiteral("example.quorvane.Tessaline.socket")));
         QVERIFY(leftBehind.open(QIODevice::WriteOnly));
@@ -42,8 +66,11 @@ private slots:
 
         LocalSocketOneCopy next(folder.path());
         int shown = 0;
-        QVERIFY(next.Claim([&] { ++shown; }));
-        std::thread later([&] { LocalSocketOneCopy(folder.path()).Claim([] {}); });
+        QVERIFY(next.Claim([&] {
+            ++shown;
+            return true;
+        }));
+        std::thread later([&] { LocalSocketOneCopy(folder.path()).Claim([] { return true; }); });
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 10000);
         later.join();
     }

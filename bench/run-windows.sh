@@ -78,7 +78,11 @@ history() {
 start_program=$(awk '/^median/ { print $2 }' "$work/start_program.txt")
 start_anchor=$(awk '/^median/ { print $2 }' "$work/start_anchor.txt")
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2g ×", a / b; else print "?" }'; }
+# Two significant digits, and whole numbers from 10 on (no exponent).
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN {
+        if (b <= 0) print "?"; else if (a / b >= 10) printf "%.0f ×", a / b; else printf "%.2g ×", a / b }'
+}
 kb() { awk -v b="$1" 'BEGIN { printf "%.0f kB", b / 1024 }'; }
 
 heading "the rows (README, Performance)"

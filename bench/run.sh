@@ -125,7 +125,11 @@ window_paint_all=$(field "$work/history_window.txt" "new entry with the repaint 
 cpu_percent=$(awk '$1 == "cpu_percent" { print $2 }' "$soak")
 cpu_hour=$(awk '$1 == "cpu_seconds_per_hour" { print $2 }' "$soak")
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2g ×", a / b; else print "?" }'; }
+# Two significant digits, and whole numbers from 10 on (no exponent).
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN {
+        if (b <= 0) print "?"; else if (a / b >= 10) printf "%.0f ×", a / b; else printf "%.2g ×", a / b }'
+}
 
 heading "the table (README, Performance)"
 cat <<EOF

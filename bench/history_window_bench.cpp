@@ -21,6 +21,7 @@
 
 #include "BenchTools.h"
 #include "HistoryBenchLog.h"
+#include "HistoryWindowFigures.h"
 #include "history/BatteryHistory.h"
 #include "ui/qt/history/QtCharts.h"
 #include "ui/qt/history/QtHistoryWindow.h"
@@ -96,13 +97,12 @@ int main(int argc, char** argv) {
         cat.push_back(bench::Milliseconds([&] { bench::RunCat(log.string()); }));
     }
 
-    const double redrawAll = RedrawMs(window, tess::ChartRange::All);
-    const double redrawWeek = RedrawMs(window, tess::ChartRange::Week);
-    const double redrawDay = RedrawMs(window, tess::ChartRange::Day);
+    bench::HistoryWindowFigures figures{.painting = "Qt",
+                                        .redrawAll = RedrawMs(window, tess::ChartRange::All),
+                                        .redrawWeek = RedrawMs(window, tess::ChartRange::Week),
+                                        .redrawDay = RedrawMs(window, tess::ChartRange::Day)};
 
     // New entries, each appended as the writer does, then handed to the window.
-    std::vector<double> update;
-    std::vector<double> withPaint[2];
     long next = entries;
     for (const tess::ChartRange range : {tess::ChartRange::Week, tess::ChartRange::All}) {
         ChooseRange(window, range);
@@ -111,17 +111,17 @@ int main(int argc, char** argv) {
             bench::AppendLogEntry(log, next++, format);
             const auto start = bench::Clock::now();
             window.Logic().EntryAdded(log.string());
-            update.push_back(bench::MillisecondsSince(start));
+            figures.update.push_back(bench::MillisecondsSince(start));
             QApplication::processEvents();
-            withPaint[range == tess::ChartRange::All].push_back(bench::MillisecondsSince(start));
+            figures.withPaint[range == tess::ChartRange::All].push_back(
+                bench::MillisecondsSince(start));
         }
     }
     const tess::LogReport& report = window.Logic().History()->Report();
-    const bool whole = report.entries == static_cast<std::size_t>(next) && report.skipped == 0;
+    figures.whole = report.entries == static_cast<std::size_t>(next) && report.skipped == 0;
 
     const double openMs = bench::SpreadOf(opens).median;
     const double catMs = bench::SpreadOf(cat).median;
-    const bench::Spread updateMs = bench::SpreadOf(update);
     std::printf("log of %ld entries, %.1f MB (%s), %d runs, window %d x %d\n", entries,
                 static_cast<double>(fs::file_size(log)) / 1e6, log.c_str(), runs, window.width(),
                 window.height());
@@ -131,18 +131,7 @@ int main(int argc, char** argv) {
     std::printf("ratio                                                   %9.1f x\n", openMs / catMs);
     std::printf("memory held by the open window (resident growth)        %9.1f MB\n", held / 1e6);
     std::printf("memory at the peak of the open (VmHWM growth)           %9.1f MB\n", peak / 1e6);
-    std::printf("redraw at a new width (layout and Qt painting), median:\n");
-    std::printf("  all                                                   %9.2f ms\n", redrawAll);
-    std::printf("  week                                                  %9.2f ms\n", redrawWeek);
-    std::printf("  day                                                   %9.2f ms\n", redrawDay);
-    std::printf("new entry taken into the open window, median            %9.3f ms\n",
-                updateMs.median);
-    std::printf("new entry taken into the open window, 99th percentile   %9.3f ms\n", updateMs.p99);
-    std::printf("new entry with the repaint that follows, week, median   %9.3f ms\n",
-                bench::SpreadOf(withPaint[0]).median);
-    std::printf("new entry with the repaint that follows, all, median    %9.3f ms\n",
-                bench::SpreadOf(withPaint[1]).median);
-    std::printf("every entry read                                        %9s\n", whole ? "yes" : "NO");
+    bench::PrintAfterOpen(figures);
     fs::remove_all(folder);
-    return whole ? 0 : 1;
+    return figures.whole ? 0 : 1;
 }

@@ -22,6 +22,7 @@
 
 #include "../BenchTiming.h"
 #include "../HistoryBenchLog.h"
+#include "../HistoryWindowFigures.h"
 #include "history/BatteryHistory.h"
 #include "ui/win32/history/Win32HistoryWindow.h"
 
@@ -127,13 +128,12 @@ int main(int argc, char** argv) {
         reads.push_back(bench::Milliseconds([&] { ReadWhole(log); }));
     }
 
-    const double redrawAll = RedrawMs(window, tess::ChartRange::All);
-    const double redrawWeek = RedrawMs(window, tess::ChartRange::Week);
-    const double redrawDay = RedrawMs(window, tess::ChartRange::Day);
+    bench::HistoryWindowFigures figures{.painting = "GDI",
+                                        .redrawAll = RedrawMs(window, tess::ChartRange::All),
+                                        .redrawWeek = RedrawMs(window, tess::ChartRange::Week),
+                                        .redrawDay = RedrawMs(window, tess::ChartRange::Day)};
 
     // New entries, each appended as the writer does, then handed to the window.
-    std::vector<double> update;
-    std::vector<double> withPaint[2];
     long next = entries;
     for (const tess::ChartRange range : {tess::ChartRange::Week, tess::ChartRange::All}) {
         ChooseRange(window, range);
@@ -142,20 +142,20 @@ int main(int argc, char** argv) {
             bench::AppendLogEntry(log, next++, format);
             const auto start = bench::Clock::now();
             window.Logic().EntryAdded(log.string());
-            update.push_back(bench::MillisecondsSince(start));
+            figures.update.push_back(bench::MillisecondsSince(start));
             Paint(window.Handle());
-            withPaint[range == tess::ChartRange::All].push_back(bench::MillisecondsSince(start));
+            figures.withPaint[range == tess::ChartRange::All].push_back(
+                bench::MillisecondsSince(start));
             Pump();
         }
     }
     const tess::LogReport& report = window.Logic().History()->Report();
-    const bool whole = report.entries == static_cast<std::size_t>(next) && report.skipped == 0;
+    figures.whole = report.entries == static_cast<std::size_t>(next) && report.skipped == 0;
 
     RECT client;
     GetClientRect(window.Handle(), &client);
     const double openMs = bench::SpreadOf(opens).median;
     const double readMs = bench::SpreadOf(reads).median;
-    const bench::Spread updateMs = bench::SpreadOf(update);
     std::printf("log of %ld entries, %.1f MB, %d runs, client area %ld x %ld\n", entries,
                 static_cast<double>(fs::file_size(log)) / 1e6, runs, client.right, client.bottom);
     std::printf("found: %s\n", window.Logic().History()->Summary().c_str());
@@ -171,20 +171,8 @@ int main(int argc, char** argv) {
                 (static_cast<double>(after.PeakWorkingSetSize) -
                  static_cast<double>(before.WorkingSetSize)) /
                     1e6);
-    std::printf("redraw at a new width (layout and GDI painting), median:\n");
-    std::printf("  all                                                   %9.2f ms\n", redrawAll);
-    std::printf("  week                                                  %9.2f ms\n", redrawWeek);
-    std::printf("  day                                                   %9.2f ms\n", redrawDay);
-    std::printf("new entry taken into the open window, median            %9.3f ms\n",
-                updateMs.median);
-    std::printf("new entry taken into the open window, 99th percentile   %9.3f ms\n", updateMs.p99);
-    std::printf("new entry with the repaint that follows, week, median   %9.3f ms\n",
-                bench::SpreadOf(withPaint[0]).median);
-    std::printf("new entry with the repaint that follows, all, median    %9.3f ms\n",
-                bench::SpreadOf(withPaint[1]).median);
-    std::printf("every entry read                                        %9s\n",
-                whole ? "yes" : "NO");
+    bench::PrintAfterOpen(figures);
     close();
     fs::remove_all(folder);
-    return whole ? 0 : 1;
+    return figures.whole ? 0 : 1;
 }

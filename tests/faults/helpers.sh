@@ -145,6 +145,15 @@ fault_expect_responsive() {
 
 fault_is_root() { [ "$(id -u)" -eq 0 ]; }
 
+# fault_end_case_stopping <pid>: the case's end once a process of its own is
+# gone, however the case ends: trap "fault_end_case_stopping $pid" EXIT.
+fault_end_case_stopping() {
+    local status=$?
+    kill -KILL "$1" 2>/dev/null || true
+    (exit "$status")
+    e2e_end_case
+}
+
 # fault_make_unwritable <file>: a file the program cannot write to: the
 # immutable attribute for root (who ignores permissions), read-only otherwise.
 # Fails when neither is possible here.

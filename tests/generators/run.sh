@@ -13,6 +13,7 @@ for generator in "Unix Makefiles" "Ninja Multi-Config"; do
     folder="$work/$(echo "$generator" | tr ' ' '-')"
     rm -rf "$folder"
     log="$folder.log"
+    # shellcheck disable=SC2086  # the targets, one word each
     if "$cmake" -S "$source" -B "$folder" -G "$generator" -DTESSALINE_BUILD_GUI="$gui" \
         -DTESSALINE_BUILD_BENCH=OFF >"$log" 2>&1 &&
         "$cmake" --build "$folder" --target $targets >>"$log" 2>&1; then

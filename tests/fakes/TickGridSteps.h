@@ -52,29 +52,22 @@ inline constexpr TickGridStep kTickGridSteps[] = {
 
 // Runs the steps on a timer over `clock`; `arrive` runs the event loop until the
 // system's timer has come once (the clock read again). Empty when every step
-// counted what it should; else what went wrong first.
+// counted what it should; else the first step that did not, with its count.
 inline std::string RunTickGridSteps(TickTimer& timer, FakeSteadyClock& clock,
                                     const std::function<void()>& arrive) {
-    using std::chrono::milliseconds;
     int ticks = 0;
     timer.OnTick([&ticks] { ++ticks; });
     clock.now = {};
     timer.SetInterval(kTickGridPeriodMs);
     std::string wrong;
     for (const TickGridStep& step : kTickGridSteps) {
-        clock.now = std::chrono::steady_clock::time_point(milliseconds(step.atMs));
-        if (step.interval != 0) {
-            timer.SetInterval(step.interval);
-        } else {
-            const int reads = clock.reads;
-            arrive();
-            if (clock.reads == reads) wrong = std::string("no arrival: ") + step.what;
+        clock.now = std::chrono::steady_clock::time_point(std::chrono::milliseconds(step.atMs));
+        const int reads = clock.reads;
+        step.interval != 0 ? timer.SetInterval(step.interval) : arrive();
+        if (clock.reads == reads || ticks != step.ticks) {
+            wrong = std::string(step.what) + ": " + std::to_string(ticks) + " ticks";
+            break;
         }
-        if (wrong.empty() && ticks != step.ticks) {
-            wrong = std::string(step.what) + ": " + std::to_string(ticks) + " ticks, expected " +
-                    std::to_string(step.ticks);
-        }
-        if (!wrong.empty()) break;
     }
     timer.OnTick(nullptr);
     return wrong;

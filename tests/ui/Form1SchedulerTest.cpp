@@ -291,10 +291,13 @@ TEST_F(SchedulerTest, AFailureRepeatedByTheTicksIsReportedOnce) {
     const std::string gone = temp.File("gone/log.txt");
     const std::string folder = temp.File("folder");
     std::filesystem::create_directories(folder);
-    const auto tick = [this] { timer1.Elapse(); };
     const auto ticks = [this](const std::string& path, int n) {
         TypePath(path);
         while (n-- > 0) timer1.Elapse();
+    };
+    const auto offAndOn = [this] {
+        form->PushButton5_Click();
+        form->PushButton5_Click();
     };
     const struct {
         const char* what;
@@ -304,16 +307,10 @@ TEST_F(SchedulerTest, AFailureRepeatedByTheTicksIsReportedOnce) {
         {"the first failure", [&] { ticks(gone, 1); }, 1},
         {"the same, tick after tick", [&] { ticks(gone, 3); }, 1},
         {"the user's entry", [&] { form->PushButton6_Click(); }, 2},
-        {"a tick after it", tick, 2},
+        {"a tick after it", [&] { ticks(gone, 1); }, 2},
         {"another failure", [&] { ticks(folder, 1); }, 3},
         {"the first again", [&] { ticks(gone, 2); }, 4},
-        {"off and on",
-         [&] {
-             form->PushButton5_Click();
-             form->PushButton5_Click();
-             tick();
-         },
-         5},
+        {"off and on", offAndOn, 5},
         {"an entry that succeeds", [&] { ticks(good, 1); }, 5},
         {"the first failure after it", [&] { ticks(gone, 2); }, 6},
     };

@@ -65,6 +65,23 @@ fault_wait_reports() {
 
 fault_report_shown() { [ -n "$(e2e_reports)" ]; }
 
+# fault_refused_path <path>: logging every second to a path the system refuses.
+# The entry of start-up is reported; the ticks after it that fail the same way
+# are not (the first one and more come within 1.5 s); an entry the user asks
+# for is.
+fault_refused_path() {
+    e2e_fake_power battery 60 1800
+    fault_logging_settings "Text1=$1"
+    e2e_start_app_past_reports
+    e2e_expect_reports 1
+    e2e_answer_reports_for 1.5
+    e2e_expect_reports 1
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_LOG_NOW
+    fault_wait_reports 2
+    fault_expect_running
+}
+
 # Settings that log every second from the start, with more lines if given.
 fault_logging_settings() {
     e2e_write_settings OftenIndex=1 StartStopState=On "$@"

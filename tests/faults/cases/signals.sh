@@ -76,7 +76,9 @@ case_sigterm_while_an_error_report_waits_runs_the_normal_shutdown() {
     fault_logging_settings "Text1=$E2E_CASE_DIR/missing/Tessaline.txt"
     e2e_start_app_past_reports
     e2e_expect_reports 1
-    e2e_wait_for "a report of a tick's entry" fault_report_shown
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_LOG_NOW
+    e2e_wait_for "the report of the entry asked for" fault_report_shown
     e2e_stop_app TERM
     e2e_expect_status 0
     [ -z "$(e2e_app_windows)" ] || e2e_fail "windows left behind"

@@ -13,14 +13,17 @@ fault_refused_path() {
     fault_expect_running
 }
 
-# fault_accepted_path <path>: logging to the path writes whole entries there.
+# fault_accepted_path <path> [<file>]: logging to the path writes whole
+# entries there (into the file, when the path is relative to the folder the
+# program started in).
 fault_accepted_path() {
+    local file=${2:-$1}
     e2e_fake_power battery 60 1800
     fault_logging_settings "Text1=$1"
     e2e_start_app_past_reports
-    fault_wait_lines "$1" 3
+    fault_wait_lines "$file" 3
     e2e_expect_reports 0
-    fault_expect_whole_lines "$1"
+    fault_expect_whole_lines "$file"
     fault_expect_running
 }
 

@@ -42,6 +42,7 @@ fault_expect_prefix() {
 # least n lines (the tick stands still while a report waits).
 fault_wait_lines() {
     local until
+    e2e_waiting "$2 lines in $1, answering reports"
     until=$(e2e_later "$E2E_TIMEOUT")
     until fault_has_lines "$1" "$2"; do
         e2e_app_running || e2e_fail "the program ended" || return 1
@@ -54,6 +55,7 @@ fault_wait_lines() {
 # fault_wait_reports <n>: answers reports until there have been n.
 fault_wait_reports() {
     local until
+    e2e_waiting "report $1"
     until=$(e2e_later "$E2E_TIMEOUT")
     while [ "$E2E_REPORTS" -lt "$1" ]; do
         e2e_app_running || e2e_fail "the program ended" || return 1
@@ -158,24 +160,6 @@ fault_expect_responsive() {
     # shellcheck disable=SC2086
     fault_click_twips "$(e2e_main_window)" $FAULT_HELP
     fault_answer_question || e2e_fail "the window does not respond"
-}
-
-fault_is_root() { [ "$(id -u)" -eq 0 ]; }
-
-# fault_make_unwritable <file>: a file the program cannot write to: the
-# immutable attribute for root (who ignores permissions), read-only otherwise.
-# Fails when neither is possible here.
-fault_make_unwritable() {
-    if fault_is_root; then
-        command -v chattr >/dev/null 2>&1 && chattr +i "$1" 2>/dev/null
-    else
-        chmod a-w "$1"
-    fi
-}
-
-# Undoes fault_make_unwritable, so that the case's folder can be removed.
-fault_make_writable() {
-    if fault_is_root; then chattr -i "$1" 2>/dev/null || true; else chmod u+w "$1"; fi
 }
 
 # fault_random_bytes <n>: n random bytes on standard output.

@@ -437,12 +437,7 @@ TEST_F(LogCommandsTest, AnEditOfThePathTakesEffectWhenItEnds) {
     timer1.Elapse();
     EXPECT_EQ(store.writes, (Writes{{"Text1", typed}}));
     EXPECT_EQ(ReadAll(typed), kAcLine);
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        files.push_back(entry.path().filename().string());
-    }
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(FolderNames(folder), (std::vector<std::string>{"a.txt", "b.txt"}));
 }
 
 // A close (the window's, the session's end, a signal) while the path is being

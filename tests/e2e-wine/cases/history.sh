@@ -11,9 +11,6 @@ HISTORY_LEVEL_LINE='#1F63B4'
 # The summary's id among the history window's controls.
 HISTORY_SUMMARY=1000
 
-# A pop-up menu shows.
-history_menu_shown() { e2e_probe menu >/dev/null 2>&1; }
-
 # history_summary: the summary's text, on one line.
 history_summary() { e2e_control "$HISTORY_TITLE" "$HISTORY_SUMMARY" | cut -d' ' -f9-; }
 
@@ -47,7 +44,7 @@ case_history_opens_from_the_context_menu_and_with_ctrl_h() {
     list=$(e2e_control Tessaline "$E2E_LISTVIEW1")
     read -r _ _ _ _ x y w h _ <<<"$list"
     e2e_click_at $((x + w / 2)) $((y + h / 2)) 3
-    e2e_wait_for "the log list's context menu" history_menu_shown || return 1
+    e2e_wait_for "the log list's context menu" e2e_menu_shown || return 1
     xdotool key Down Return
     history_expect_chart history_from_menu || return 1
     # Every line of the week read back in the writer's format.

@@ -22,6 +22,7 @@ namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FolderNames;
 using test::ReadAll;
 using test::ScopedEnv;
 using test::TempDir;
@@ -39,14 +40,6 @@ std::optional<std::string> ValueOf(const std::string& content, const std::string
     if (start == std::string::npos) return std::nullopt;
     const auto begin = start + prefix.size();
     return content.substr(begin, content.find('\n', begin) - begin);
-}
-
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::directory_iterator(folder)) {
-        names.push_back(item.path().filename().string());
-    }
-    return names;
 }
 
 class XdgAutostartEntryTest : public ::testing::Test {
@@ -73,7 +66,7 @@ TEST_F(XdgAutostartEntryTest, AddWritesAValidDesktopEntryMachineWide) {
     EXPECT_EQ(fs::status(MachineFile()).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::others_read);
-    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+    EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
               std::vector<std::string>{"tessaline.desktop"});
 }
 
@@ -91,7 +84,7 @@ TEST_F(XdgAutostartEntryTest, TheFileIsNamedAfterTheRunningProgram) {
     WriteAll(dir.File("opt/tessaline/aaa-uninstall"), "");
     executable = dir.File("opt/tessaline/tessaline-bin");
     startup.AddToStartup();
-    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+    EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
               std::vector<std::string>{"tessaline-bin.desktop"});
 }
 
@@ -144,7 +137,7 @@ TEST_F(XdgAutostartEntryTest, EntryThatCannotBeReplacedIsReportedAndNoTemporaryF
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->location, MachineFile());
     EXPECT_EQ(failure->reason, "Is a directory");
-    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+    EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
               std::vector<std::string>{"tessaline.desktop"});
 }
 

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "RegistryValue.h"
 #include "common/Error.h"
 #include "settings/Settings.h"
 
@@ -36,22 +37,6 @@ protected:
         return true;
     }
 
-    // The type and the bytes of a value as the registry holds them.
-    std::pair<DWORD, std::string> RawValue(const char* name) const {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, KEY_QUERY_VALUE, &key) != 0) {
-            return {};
-        }
-        DWORD type = 0;
-        char data[512];
-        DWORD size = sizeof data;
-        const LSTATUS status =
-            RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-        RegCloseKey(key);
-        if (status != ERROR_SUCCESS) return {};
-        return {type, std::string(data, size)};
-    }
-
     void PutRaw(const char* name, DWORD type, const void* data, DWORD size) {
         HKEY key = nullptr;
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, nullptr, 0,
@@ -67,11 +52,6 @@ protected:
     Settings settings_{store_};
 };
 
-TEST(RegistrySettingsStoreLocationTest, IsTheProgramsKeyOfTheCurrentUser) {
-    EXPECT_EQ(RegistrySettingsStore().SectionKey(kSettingsApplication, kSettingsSection),
-              "Software\\Quorvane\\Tessaline");
-}
-
 TEST_F(RegistrySettingsStoreTest, TheFiveSettingsComeBackAsStored) {
     const std::vector<std::pair<const char*, std::string>> values = {
         {keys::kOftenIndex, "5"},
@@ -86,7 +66,7 @@ TEST_F(RegistrySettingsStoreTest, TheFiveSettingsComeBackAsStored) {
 
 TEST_F(RegistrySettingsStoreTest, StoresAnAnsiStringWithItsTerminatingZero) {
     settings_.Save(keys::kText1, "C:\\Zo\xC3\xAB.txt");
-    EXPECT_EQ(RawValue(keys::kText1),
+    EXPECT_EQ(test::RawValue(HKEY_CURRENT_USER, SectionKey(), keys::kText1),
               (std::pair<DWORD, std::string>{REG_SZ, std::string("C:\\Zo\xEB.txt", 11)}));
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "RegistryValue.h"
 #include "common/win32/AnsiText.h"
 #include "settings/mStartUp.h"
 
@@ -21,16 +22,7 @@ HKEY Root(AutostartScope scope) {
 
 // The type and the bytes of a Run value as the registry holds them; type 0 when it is missing.
 std::pair<DWORD, std::string> RawRunValue(AutostartScope scope, const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(Root(scope), kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
-    DWORD type = 0;
-    char data[1024];
-    DWORD size = sizeof data;
-    const LSTATUS status =
-        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS) return {};
-    return {type, std::string(data, size)};
+    return test::RawValue(Root(scope), kRunKey, name);
 }
 
 // The bytes of a string value: a quoted path and its terminating zero.

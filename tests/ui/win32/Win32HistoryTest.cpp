@@ -158,34 +158,31 @@ TEST_P(Win32HistoryLayoutTest, ControlsStandWhereTheLayoutPutsThem) {
     Win32HistoryWindow& window = h.window;
     ASSERT_EQ(window.Dpi(), 96U);
     RECT client;
-    GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(client, Rect(0, 0, kHistoryWidth, kHistoryHeight));
     if (dpi != 96) ChangeDpi(window.Handle(), 96, dpi);
     ASSERT_EQ(window.Dpi(), dpi);
     GetClientRect(window.Handle(), &client);
 
     const RECT choice = ClientRectOf(window.Range().Handle());
-    const HistoryPlaces places =
-        LayOutHistory(MulDiv(client.right, 96, static_cast<int>(dpi)),
-                      MulDiv(client.bottom, 96, static_cast<int>(dpi)), {});
-    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
-    // The charts and the table take the whole width; the choice stands below the summary.
+    // 820 x 660 at 96 dpi; at 192 the window is held to the screen's work area.
+    const int scale = static_cast<int>(dpi / 96);
+    if (dpi == 96) {
+        EXPECT_EQ(client, Rect(0, 0, 820, 660));
+    }
+    // The charts and the table take the whole width but 8 pixels at 96 dpi on
+    // each side; the choice stands below the summary.
     for (const HWND control : {window.LevelChart().Handle(), window.Sessions().Handle(),
                                window.RuntimeChart().Handle()}) {
         const RECT r = ClientRectOf(control);
-        EXPECT_EQ(r.left, scaled(places.levelChart.left));
-        EXPECT_EQ(r.right, scaled(places.levelChart.Right()));
+        EXPECT_EQ(r.left, 8 * scale);
+        EXPECT_EQ(r.right, client.right - 8 * scale);
     }
     EXPECT_LT(ClientRectOf(window.Summary().Handle()).bottom, choice.top);
     EXPECT_LT(choice.bottom, ClientRectOf(window.LevelChart().Handle()).top);
-    EXPECT_NEAR(ClientRectOf(window.RuntimeChart().Handle()).bottom, client.bottom - scaled(8), 1);
+    EXPECT_NEAR(ClientRectOf(window.RuntimeChart().Handle()).bottom, client.bottom - 8 * scale, 1);
     // The charts measure in pixels at 96 dpi.
-    const RECT chart = ClientRectOf(window.LevelChart().Handle());
-    EXPECT_EQ(window.LevelChart().Width(),
-              MulDiv(chart.right - chart.left, 96, static_cast<int>(dpi)));
-    // The table's columns keep their width in twips.
-    EXPECT_EQ(ListView_GetColumnWidth(window.Sessions().Handle(), 0),
-              MulDiv(kSessionColumns[0].widthTwips, static_cast<int>(dpi), 1440));
+    EXPECT_EQ(window.LevelChart().Width(), client.right / scale - 16);
+    // The table's columns keep their width in twips: 2400 for the start.
+    EXPECT_EQ(ListView_GetColumnWidth(window.Sessions().Handle(), 0), 160 * scale);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Win32HistoryLayoutTest, ::testing::Values(96U, 192U));

@@ -2,23 +2,30 @@
 
 #include <windows.h>
 
-#include "common/win32/MessagePump.h"
+#include <utility>
 
 namespace tess {
+
+Win32EventWait::Win32EventWait(KeyboardHandling keyboard, Milliseconds clock)
+    : keyboard_(std::move(keyboard)), clock_(std::move(clock)) {}
+
+std::uint64_t Win32EventWait::SystemMilliseconds() {
+    return GetTickCount64();
+}
 
 void Win32EventWait::WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     if (timeoutMs <= 0 || done()) return;
 
     RunningWait wait{&done, false};
     running_.push_back(&wait);
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    const std::uint64_t deadline = clock_() + static_cast<std::uint64_t>(timeoutMs);
     for (;;) {
-        const ULONGLONG now = GetTickCount64();
+        const std::uint64_t now = clock_();
         if (wait.ended || now >= deadline) break;
         // Input that arrived before the call counts as well, not only new input.
         MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(deadline - now), QS_ALLINPUT,
                                     MWMO_INPUTAVAILABLE);
-        if (!DispatchPendingMessages()) break;
+        if (!DispatchPendingMessages(keyboard_)) break;
     }
     running_.pop_back();
 }

@@ -1,7 +1,10 @@
 #include "ui/Application.h"
+
+#include "common/win32/MessagePump.h"
 #include "ui/win32/ComApartment.h"
 #include "ui/win32/MutexOneCopy.h"
 #include "ui/win32/ProcessEnd.h"
+#include "ui/win32/ProgramKeys.h"
 #include "ui/win32/Win32AppServices.h"
 #include "ui/win32/Win32Form1.h"
 #include "ui/win32/Win32Ghost.h"
@@ -18,11 +21,7 @@ int RunMessageLoop() {
     while (!ProcessEnded()) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0) return got == 0 ? static_cast<int>(message.wParam) : 1;
-        if (Win32Window::PreTranslate(message) || Win32HistoryWindow::PreTranslate(message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        HandleMessage(message, HandleProgramKeys);
     }
     return 0;
 }

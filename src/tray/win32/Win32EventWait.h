@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <vector>
 
+#include "common/SteadyClock.h"
 #include "common/win32/MessagePump.h"
 #include "tray/EventWait.h"
 
@@ -18,19 +18,12 @@ namespace tess {
 // for the program's loop.
 class Win32EventWait : public EventWait {
 public:
-    // A clock in milliseconds that never goes back.
-    using Milliseconds = std::function<std::uint64_t()>;
-
-    explicit Win32EventWait(KeyboardHandling keyboard = {},
-                            Milliseconds clock = SystemMilliseconds);
+    explicit Win32EventWait(KeyboardHandling keyboard = {}, SteadyNow now = SteadyClockNow);
 
     // Returns at once when `done()` holds or `timeoutMs` is 0 or less; the time
-    // is up once `clock` has gone `timeoutMs` on.
+    // is up once the clock has gone `timeoutMs` on.
     void WaitUntil(const std::function<bool()>& done, int timeoutMs) override;
     void Wake() override;
-
-    // The system's milliseconds since it started.
-    static std::uint64_t SystemMilliseconds();
 
 private:
     struct RunningWait {
@@ -39,7 +32,7 @@ private:
     };
 
     KeyboardHandling keyboard_;
-    Milliseconds clock_;
+    SteadyNow now_;
     std::vector<RunningWait*> running_;  // innermost last
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -44,14 +45,15 @@ protected:
         }
     }
 
-    // The wait's clock: it stands still unless a test moves it, and counts how
-    // often it is read.
+    // The wait's clock, in milliseconds: it stands still unless a test moves
+    // it, and counts how often it is read.
     std::uint64_t now = 0;
     int reads = 0;
-    Win32EventWait wait{{}, [this] {
-                            ++reads;
-                            return now;
-                        }};
+    Win32EventWait wait{
+        {}, [this] {
+            ++reads;
+            return std::chrono::steady_clock::time_point(std::chrono::milliseconds(now));
+        }};
 };
 
 // The time is up once the clock has gone the whole time on, and not before;

@@ -4,17 +4,10 @@
 #include <functional>
 #include <utility>
 
+#include "common/SteadyClock.h"
 #include "ui/TickTimer.h"
 
 namespace tess {
-
-// The time of a steady clock now: injected into the tick timers, so that tests
-// choose the moment at which the system's timer comes.
-using SteadyNow = std::function<std::chrono::steady_clock::time_point()>;
-
-inline std::chrono::steady_clock::time_point SteadyClockNow() {
-    return std::chrono::steady_clock::now();
-}
 
 // A tick timer whose ticks keep to a fixed grid: each tick is due one period
 // after the one before, counted from the moment the timer was set going, so

@@ -24,7 +24,7 @@ Form1Services Win32AppServices::ForForm1(Ghost& ghost, HistoryView* history) {
             .trayShell = trayShell,
             .trayWait = trayWait,
             .ghost = ghost,
-            .yield = [] { DispatchPendingMessages(); },
+            .yield = [] { DispatchPendingMessages(HandleProgramKeys); },
             .endProcess = EndProcess,
             .history = history};
 }

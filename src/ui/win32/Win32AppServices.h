@@ -16,6 +16,7 @@
 #include "ui/Diagnostics.h"
 #include "ui/Form1Services.h"
 #include "ui/Ghost.h"
+#include "ui/win32/ProgramKeys.h"
 #include "ui/win32/Win32Clipboard.h"
 #include "ui/win32/Win32Launcher.h"
 #include "ui/win32/Win32TickTimer.h"
@@ -32,7 +33,7 @@ struct Win32AppServices {
     std::unique_ptr<AutostartEntry> autostart = MakePlatformAutostartEntry();
     mStartUp startup{*autostart, ExecutablePath};
     Win32TrayShell trayShell;
-    Win32EventWait trayWait;
+    Win32EventWait trayWait{HandleProgramKeys};
     SystemClock clock;
     DurableLogWriter writer;
     Win32Dialogs dialogs;

@@ -5,22 +5,28 @@
 #include <string>
 #include <utility>
 
+#include "common/win32/WideText.h"
+
 namespace tess::test {
 
-// The type and the bytes of the value `name` of `subkey` as the registry holds
-// them; type 0 and no bytes when it is missing.
+// The type and the text of the value `name` of `subkey` as the registry holds
+// them: its UTF-16 read through the W functions and given in UTF-8, with the
+// terminating zero where one is stored; type 0 and no text when it is missing.
 inline std::pair<DWORD, std::string> RawValue(HKEY root, const std::string& subkey,
                                               const std::string& name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
+    if (RegOpenKeyExW(root, Utf8ToWide(subkey).c_str(), 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS) {
+        return {};
+    }
     DWORD type = 0;
-    char data[1024];
+    wchar_t data[1024];
     DWORD size = sizeof data;
-    const LSTATUS status =
-        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    const LSTATUS status = RegQueryValueExW(key, Utf8ToWide(name).c_str(), nullptr, &type,
+                                            reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) return {};
-    return {type, std::string(data, size)};
+    return {type, WideToUtf8(std::wstring(data, size / sizeof(wchar_t)))};
 }
 
 }  // namespace tess::test

@@ -10,6 +10,7 @@
 #include "tray/TrayNotification.h"
 #include "ui/Form1Design.h"
 #include "ui/PointerSetting.h"
+#include "ui/win32/Win32AppServices.h"
 #include "ui/win32/Win32IntervalList.h"
 #include "ui/win32/Win32LogList.h"
 
@@ -101,6 +102,14 @@ public:
 private:
     BYTE before_[256];
 };
+
+// What a thread timer runs, once, from the message loop that handles it.
+std::function<void()> later;
+
+void CALLBACK RunLater(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (const std::function<void()> action = std::move(later)) action();
+}
 
 void Click(Win32Window& window, ControlId id) {
     SendMessageW(Handle(window, id), BM_CLICK, 0, 0);
@@ -526,4 +535,39 @@ TEST_F(Win32Form1Test, CtrlHShowsTheHistory) {
     }
     EXPECT_EQ(h.history.shown, std::vector<std::string>(3, window.Logic().LogPath()));
     EXPECT_EQ(ControlText(text1), path);
+}
+
+// Keys reach the windows whichever of the program's message loops takes them
+// from the queue: a yield (an automatic entry, a slice of Copy Log) or the
+// wait of the balloon after the first minimise, as the main loop's do. Their
+// one keyboard handling takes the help key and the command keys as it takes
+// the tab order and the dialog keys, wherever the focus is.
+TEST_F(Win32Form1Test, EveryLoopOfTheProgramGivesTheWindowsTheirKeys) {
+    Win32AppServices program;
+    Win32Harness h;
+    Win32Form1& window = h.Load();
+    window.Logic().Show();
+    const std::function<void()> yield = program.ForForm1(h.ghost.Logic()).yield;
+    const auto wait = [&program] {
+        bool done = false;
+        later = [&] {
+            done = true;
+            program.trayWait.Wake();
+        };
+        SetTimer(nullptr, 0, 0, RunLater);
+        program.trayWait.WaitUntil([&] { return done; }, 30000);
+    };
+    for (const auto& [loop, run] :
+         {std::pair<const char*, std::function<void()>>{"yield", yield}, {"wait", wait}}) {
+        SCOPED_TRACE(loop);
+        h.ghost.Hide();
+        PostMessageW(Handle(window, form1::Text1), WM_KEYDOWN, VK_F1, 1);
+        run();
+        EXPECT_TRUE(IsWindowVisible(h.ghost.Handle()));
+        h.history.shown.clear();
+        const CtrlHeld held;
+        PostMessageW(Handle(window, form1::ListView1), WM_KEYDOWN, 'H', 1);
+        run();
+        EXPECT_EQ(h.history.shown.size(), std::size_t{1});
+    }
 }

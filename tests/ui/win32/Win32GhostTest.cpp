@@ -86,3 +86,18 @@ TEST(Win32GhostTest, TheUsersCloseMinimisesTheWindow) {
     EXPECT_TRUE(IsWindowVisible(ghost.Handle()));
     EXPECT_FALSE(IsIconic(ghost.Handle()));
 }
+
+// After the close box the keys go to the main window, when it is shown: the
+// minimised support window takes none.
+TEST(Win32GhostTest, TheUsersCloseGivesTheKeysBackToTheMainWindow) {
+    HiddenToTray = false;
+    Win32Harness h;
+    Win32Form1& window = h.Load();
+    window.Logic().Show();
+    h.ghost.Logic().ShowSupport();
+    ASSERT_EQ(GetActiveWindow(), h.ghost.Handle());
+    SendMessageW(h.ghost.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(IsIconic(h.ghost.Handle()));
+    EXPECT_EQ(GetActiveWindow(), window.Handle());
+    EXPECT_TRUE(IsChild(window.Handle(), GetFocus()));
+}

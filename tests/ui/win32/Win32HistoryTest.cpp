@@ -187,6 +187,21 @@ TEST_P(Win32HistoryLayoutTest, ControlsStandWhereTheLayoutPutsThem) {
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Win32HistoryLayoutTest, ::testing::Values(96U, 192U));
 
+// At a resolution where its size is larger than the screen, the window is cut
+// to the work area and stands inside it, its caption and close box in reach.
+TEST(Win32HistoryTest, TheWindowStaysInsideTheWorkArea) {
+    HistoryHarness h;
+    ChangeDpi(h.window.Handle(), 96, 192);
+    RECT window;
+    GetWindowRect(h.window.Handle(), &window);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT inside;
+    IntersectRect(&inside, &window, &work);
+    EXPECT_EQ(inside, window);
+    EXPECT_EQ(window.bottom - window.top, work.bottom - work.top);
+}
+
 // The user's choice of a range lays the chart out again: a day of the log
 // shows a larger share of it on AC than a week does, of which it has two days.
 TEST(Win32HistoryTest, TheUsersRangeChoiceReachesTheChart) {
@@ -223,8 +238,14 @@ TEST(Win32HistoryTest, TheWindowFollowsTheLogUntilItCloses) {
     EXPECT_EQ(ListView_GetItemCount(list), 12);
 }
 
-// The charts' pixels are where the geometry puts them.
-TEST(Win32HistoryTest, TheChartsDrawTheirGeometry) {
+// The charts' pixels are where the geometry puts them, in pixels at 96 dpi
+// that stand for dpi / 96 of the screen's each: the charts fill their surfaces
+// at any resolution.
+class Win32ChartsTest : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(Win32ChartsTest, TheChartsDrawTheirGeometry) {
+    const unsigned dpi = GetParam();
+    const auto device = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
     UsDateTimeFormat format;
     Win32HistoryWindow window{format};
     const ChartFrame frame{{10, 5, 150, 80}, {}};
@@ -238,9 +259,12 @@ TEST(Win32HistoryTest, TheChartsDrawTheirGeometry) {
     Win32RuntimeChart& runtime = window.RuntimeChart();
     level.Window().OnPaint([&] { level.Draw(frame, chart); });
     runtime.Window().OnPaint([&] { runtime.Draw(frame, weeks); });
-    for (const HWND surface : {level.Handle(), runtime.Handle()}) {
-        SetWindowPos(surface, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
+    for (ChartWindow* surface : {&level.Window(), &runtime.Window()}) {
+        surface->SetDpi(dpi);
+        SetWindowPos(surface->Handle(), nullptr, 0, 0, device(200), device(100),
+                     SWP_NOMOVE | SWP_NOZORDER);
     }
+    ASSERT_EQ(level.Width(), 200);
     const Painted levelPixels(level.Handle());
     const Painted runtimePixels(runtime.Handle());
     const struct {
@@ -255,11 +279,14 @@ TEST(Win32HistoryTest, TheChartsDrawTheirGeometry) {
         {levelPixels, 10 + 70, 5 + 25, kPlotBackground},
         {levelPixels, 10 + 149, 5 + 25, kAxis},
         {levelPixels, 10, 5 + 25, kAxis},
-        {runtimePixels, 10 + 40, 5 + 20, kRuntimeLine},  // a point
-        {runtimePixels, 10 + 70, 5 + 20, kRuntimeLine},  // the line to the next
+        {levelPixels, 10 + 140, 5 + 75, kPlotBackground},  // the plot's far corner
+        {runtimePixels, 10 + 40, 5 + 20, kRuntimeLine},    // a point
+        {runtimePixels, 10 + 70, 5 + 20, kRuntimeLine},    // the line to the next
         {runtimePixels, 10 + 70, 5 + 40, kPlotBackground},
     };
     for (const auto& [surface, x, y, colour] : rows) {
-        EXPECT_EQ(surface.At(x, y), colour) << x << ", " << y;
+        EXPECT_EQ(surface.At(device(x), device(y)), colour) << x << ", " << y;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Dpi, Win32ChartsTest, ::testing::Values(96U, 144U, 192U));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BatteryDevices.h"
+#include "engine/IoctlBatteryDetails.h"
 
 namespace tess {
 
@@ -10,6 +11,16 @@ namespace tess {
 class SetupDiBatteryDevices : public BatteryDevices {
 public:
     void ForEach(const std::function<void(BatteryDevice&)>& read) override;
+};
+
+// The details of the system's batteries, read from those devices.
+class Win32BatteryDetails : public BatteryDetailsSource {
+public:
+    std::vector<BatteryDetails> ReadBatteries() override { return details_.ReadBatteries(); }
+
+private:
+    SetupDiBatteryDevices devices_;
+    IoctlBatteryDetails details_{devices_};
 };
 
 }  // namespace tess

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/HealthSampler.h"
 #include "ui/qt/AppServices.h"
 #include "ui/qt/PlatformServices.h"
 #include "ui/qt/ProcessEnd.h"
@@ -29,6 +30,7 @@ int RunApplication(int argc, char** argv) {
     QtHistoryWindow history(*services.platform.format);
     QtForm1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
     Form1& form = window.Logic();
+    HealthSampler health(services.ForHealth());
 
     // Every way of asking the program to end runs the main window's close
     // handling, which ends the process: the window's close (close box, system
@@ -46,6 +48,7 @@ int RunApplication(int argc, char** argv) {
     form.Form_Load();
     // A window the load left minimised goes into the tray here, with its balloon.
     form.Show();
+    health.Start();
     return RunEventLoop();
 }
 

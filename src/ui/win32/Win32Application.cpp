@@ -1,4 +1,5 @@
 #include "ui/Application.h"
+#include "ui/HealthSampler.h"
 #include "ui/win32/ComApartment.h"
 #include "ui/win32/MutexOneCopy.h"
 #include "ui/win32/ProcessEnd.h"
@@ -48,11 +49,13 @@ int RunApplication(int /*argc*/, char** /*argv*/) {
     Win32HistoryWindow history(services.format);
     Win32Form1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
     Form1& form = window.Logic();
+    HealthSampler health(services.ForHealth());
 
     anotherStart = [&form] { return form.AnotherStart(); };
     form.Form_Load();
     // A window the load left minimised goes into the tray here, with its balloon.
     form.Show();
+    health.Start();
     return RunMessageLoop();
 }
 

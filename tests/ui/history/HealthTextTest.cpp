@@ -29,6 +29,7 @@ TEST(HealthTextTest, CapacitySentences) {
         std::vector<const char*> sentences;
     } cases[] = {
         {{Row("BAT0", {2026, 1, 10, 9}, 50000, 45000, 300),
+          Row("BAT0", {2026, 2, 1, 9}, 50000, 44000, 320),
           Row("BAT0", {2026, 4, 1, 9}, 50000, 43000, 350),
           Row("BAT0", {2026, 7, 20, 9}, 50000, 41500, 412)},
          {"This battery holds 83 % of its design capacity after 412 cycles; it lost 7 points in "

@@ -33,12 +33,17 @@ private:
     int fd_;
 };
 
-[[noreturn]] void Fail() { throw Error(ErrnoText(errno)); }
+[[noreturn]] void Fail() {
+    throw Error(ErrnoText(errno));
+}
 }  // namespace
 
 void DurableLogWriter::AppendLine(const std::string& path, const std::string& line) {
+    AppendDurably(path, FromUtf8ToLocale(line) + "\r\n", flush_);
+}
+
+void AppendDurably(const std::string& path, const std::string& record, bool flush) {
     if (path.empty()) throw Error(ErrnoText(ENOENT));
-    const std::string record = FromUtf8ToLocale(line) + "\r\n";
     // Opened without blocking: a named pipe that nobody reads would otherwise
     // keep the open waiting for ever; it fails at once instead. The write
     // itself blocks as usual.
@@ -60,7 +65,7 @@ void DurableLogWriter::AppendLine(const std::string& path, const std::string& li
         if (end >= written) (void)::ftruncate(file.get(), end - written);
         throw Error(ErrnoText(ENOSPC));
     }
-    if (flush_ && ::fdatasync(file.get()) != 0 && errno != EINVAL) Fail();
+    if (flush && ::fdatasync(file.get()) != 0 && errno != EINVAL) Fail();
     if (file.Close() != 0) Fail();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/HealthSampler.h"
 #include "ui/RunReported.h"
 #include "ui/qt/AppServices.h"
 #include "ui/qt/PlatformServices.h"
@@ -39,6 +40,7 @@ int RunApplication(int argc, char** argv) {
         step(108);
         QtForm1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
         Form1& form = window.Logic();
+        HealthSampler health(services.ForHealth());
 
         // Every way of asking the program to end runs the main window's close
         // handling, which ends the process: the window's close (close box,
@@ -58,6 +60,7 @@ int RunApplication(int argc, char** argv) {
         form.Form_Load();
         // A window the load left minimised goes into the tray here, with its balloon.
         form.Show();
+        health.Start();
         step(112);
         return RunEventLoop();
     });

@@ -29,4 +29,8 @@ Form1Services Win32AppServices::ForForm1(Ghost& ghost, HistoryView* history) {
             .history = history};
 }
 
+HealthSamplerServices Win32AppServices::ForHealth() {
+    return {batteries, zonedClock, healthTimer, diagnostics, DefaultLedgerPath()};
+}
+
 }  // namespace tess

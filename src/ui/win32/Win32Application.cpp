@@ -2,6 +2,7 @@
 
 #include "common/win32/MessagePump.h"
 #include "common/win32/Win32Dialogs.h"
+#include "ui/HealthSampler.h"
 #include "ui/RunReported.h"
 #include "ui/win32/ComApartment.h"
 #include "ui/win32/MutexOneCopy.h"
@@ -56,12 +57,14 @@ int RunApplication(int /*argc*/, char** /*argv*/) {
         step(108);
         Win32Form1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
         Form1& form = window.Logic();
+        HealthSampler health(services.ForHealth());
 
         step(110);
         anotherStart = [&form] { return form.AnotherStart(); };
         form.Form_Load();
         // A window the load left minimised goes into the tray here, with its balloon.
         form.Show();
+        health.Start();
         step(112);
         return RunMessageLoop();
     });

@@ -6,6 +6,7 @@
 
 #include "ScopedEnv.h"
 #include "TempDir.h"
+#include "settings/DataFolder.h"
 #include "settings/DefaultLogPath.h"
 
 namespace tess {
@@ -56,6 +57,23 @@ INSTANTIATE_TEST_SUITE_P(
         FolderCase{"RelativeStateHomeIsIgnored", "Tessaline", std::nullopt, "relative/state",
                    "/home/.local/state/Tessaline.txt", true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The program's data folder: in the state folder, never the log's TEMP.
+TEST_F(DefaultLogFolderTest, DataFolderIsInTheStateFolder) {
+    ScopedEnv temp("TEMP", dir.File("temp"));
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {dir.File("state"), dir.File("state/Tessaline")},
+        {std::nullopt, dir.File("home/.local/state/Tessaline")},
+        {"relative/state", dir.File("home/.local/state/Tessaline")},
+    };
+    for (const auto& [state, folder] : cases) {
+        ScopedEnv variable("XDG_STATE_HOME", state);
+        EXPECT_EQ(ComputeDataFolder("Tessaline"), folder);
+    }
+    ScopedEnv state("XDG_STATE_HOME", std::nullopt);
+    ScopedEnv noHome("HOME", std::nullopt);
+    EXPECT_EQ(ComputeDataFolder("Tessaline"), "");
+}
 
 }  // namespace
 }  // namespace tess

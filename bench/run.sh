@@ -23,7 +23,7 @@ if grep -q '^TESSALINE_SANITIZE:BOOL=ON' "$build/CMakeCache.txt" ||
     exit 2
 fi
 cmake --build "$build" -j "$(nproc)" --target tessaline entry_cost log_list_bench empty_window \
-    first_window copy_log_bench history_bench history_window_bench >/dev/null
+    first_window copy_log_bench history_bench history_window_bench health_bench >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-bench-XXXXXX")
 xvfb=
@@ -88,6 +88,9 @@ heading "battery history of a 1,000,000-entry log (bench/history_bench)"
 heading "the battery history window on that log, painted offscreen (bench/history_window_bench)"
 "$build/bench/history_window_bench" 1000000 5 2>/dev/null | tee "$work/history_window.txt"
 
+heading "the health ledger's daily sample (bench/health_bench, files in $work)"
+"$build/bench/health_bench" "$work" 1000 | tee "$work/health.txt"
+
 heading "CPU of logging every second, hidden in the tray ($soak_minutes min soak, tests/soak)"
 bash "$root/tests/soak/soak.sh" "$build/tessaline" "$soak_minutes" "$work/soak" 2>&1 |
     grep 'soak:' || { echo "bench: the soak run failed" >&2; exit 1; }
@@ -122,6 +125,9 @@ window_update=$(field "$work/history_window.txt" "new entry taken into the open 
 window_update_p99=$(field "$work/history_window.txt" "new entry taken into the open window, 99th")
 window_paint_week=$(field "$work/history_window.txt" "new entry with the repaint that follows, week")
 window_paint_all=$(field "$work/history_window.txt" "new entry with the repaint that follows, all")
+health_sample=$(field "$work/health.txt" "daily sample")
+health_check=$(field "$work/health.txt" "check: details read")
+health_plain=$(field "$work/health.txt" "plain read of the same supply files")
 cpu_percent=$(awk '$1 == "cpu_percent" { print $2 }' "$soak")
 cpu_hour=$(awk '$1 == "cpu_seconds_per_hour" { print $2 }' "$soak")
 
@@ -147,6 +153,7 @@ cat <<EOF
 | Battery history window: memory at the peak of the open | $window_peak MB | limit 64 MB | $(ratio "$window_peak" 64) |
 | Battery history window: a new entry taken into the open window (99th percentile $window_update_p99 ms) | $window_update ms | limit 1 ms | $(ratio "$window_update" 1) |
 | Battery history window: a new entry with the repaint that follows, last week shown (whole log: $window_paint_all ms) | $window_paint_week ms | limit 1 ms | $(ratio "$window_paint_week" 1) |
+| Health ledger: the daily sample, the battery's details read and their line appended durably (limit 1 ms; the check every ten minutes, the details read alone: $health_check ms) | $health_sample ms | plain read of the same supply files: $health_plain ms | $(ratio "$health_sample" "$health_plain") |
 | CPU per hour of logging every second, hidden (${soak_minutes}-minute soak) | $cpu_hour s ($cpu_percent % of a core) | limit 0.2 % of a core: 7.2 s | $(ratio "$cpu_hour" 7.2) |
 
 Machine: $machine.

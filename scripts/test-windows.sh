@@ -20,7 +20,7 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-wine.XXXXXX")
 XVFB=
 stop_wine() {
     wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    timeout -k 5 60 wineserver -w 2>/dev/null || true
     if [ -n "$XVFB" ]; then kill "$XVFB" 2>/dev/null || true; fi
     rm -rf "$WORK"
 }
@@ -30,10 +30,9 @@ trap 'exit 1' INT TERM HUP
 # The tray shell needs a taskbar, which Wine gives it on an X display.
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB=$!
-tries=0
+started=$(date +%s)
 until [ -s "$WORK/display" ]; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 100 ] || ! kill -0 "$XVFB" 2>/dev/null; then
+    if [ $(($(date +%s) - started)) -gt 30 ] || ! kill -0 "$XVFB" 2>/dev/null; then
         echo "Xvfb did not start" >&2
         exit 1
     fi
@@ -48,7 +47,7 @@ mkdir "$WINEPREFIX"
 # The server and the prefix come first, so that Wine's background processes do
 # not start from (and hold open) the output pipes of the build or of ctest.
 wineserver -p
-wineboot -i >/dev/null 2>&1
+timeout -k 5 300 wineboot -i >/dev/null 2>&1
 
 for locale in en_US.UTF-8 el_GR.ISO-8859-7; do
     [ -d "$BUILD/locale/$locale" ] && continue

@@ -1,5 +1,9 @@
 #include "IntervalSave.h"
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 #include "common/ErrorTrap.h"
 #include "engine/LogLine.h"
 
@@ -7,6 +11,31 @@ namespace tess {
 
 namespace {
 constexpr const char* kModule = "IntervalSave";
+
+// The reports of one entry: each is shown unless it is to be kept quiet, and
+// every one is remembered.
+class EntryReports : public Dialogs {
+public:
+    EntryReports(Dialogs& dialogs, const std::vector<std::string>& quiet)
+        : dialogs_(dialogs), quiet_(quiet) {}
+
+    MessageAnswer Message(const MessageRequest& request) override {
+        texts_.push_back(request.text);
+        if (std::find(quiet_.begin(), quiet_.end(), request.text) != quiet_.end()) {
+            return MessageAnswer::Ok;
+        }
+        return dialogs_.Message(request);
+    }
+    std::optional<std::string> OpenFile(const OpenFileRequest& request) override {
+        return dialogs_.OpenFile(request);
+    }
+    std::vector<std::string> Texts() && { return std::move(texts_); }
+
+private:
+    Dialogs& dialogs_;
+    const std::vector<std::string>& quiet_;
+    std::vector<std::string> texts_;
+};
 
 std::string BatteryLine(const std::string& dateTimeText, std::uint8_t percent,
                         std::int32_t lifeTime, const std::string& duration) {
@@ -29,8 +58,10 @@ void IntervalSave::AppendLogLine(const std::string& line) {
     s_.writer.AppendLine(s_.view.LogPath(), line);
 }
 
-void IntervalSave::LogBatteryNow() {
-    ErrorTrap trap(s_.dialogs, kModule, "LogBatteryNow");
+void IntervalSave::LogBatteryNow(EntryRequest request) {
+    const std::vector<std::string> none;
+    EntryReports reports(s_.dialogs, request == EntryRequest::Automatic ? failedBefore_ : none);
+    ErrorTrap trap(reports, kModule, "LogBatteryNow");
     PowerStatus status{};
     std::int32_t lifeTime = 0;
     std::uint8_t percent = 0;
@@ -51,8 +82,11 @@ void IntervalSave::LogBatteryNow() {
         const std::string now = GeneralDate(s_.clock.Now(), s_.format);
         line = BatteryLine(now, percent, lifeTime, duration);
     });
-    trap.Step(106, [&] { AppendLogLine(line); });
-    trap.Step(108, [&] { s_.view.AddEntry(line); });
+    // The list shows what is in the file: a refused entry adds no row.
+    if (trap.Step(106, [&] { AppendLogLine(line); })) {
+        trap.Step(108, [&] { s_.view.AddEntry(line); });
+    }
+    failedBefore_ = std::move(reports).Texts();
 }
 
 }  // namespace tess

@@ -14,6 +14,11 @@ public:
     virtual void AppendLine(const std::string& path, const std::string& line) = 0;
 };
 
+// Appends `bytes`, as they are, to a file in the same way: one write on a file
+// opened for appending (created when missing), durable before the close when
+// `flush` is set. Throws tess::Error with the platform's description on failure.
+void AppendDurably(const std::string& path, const std::string& bytes, bool flush = true);
+
 // The platform's durable writer.
 class DurableLogWriter : public LogWriter {
 public:

@@ -22,6 +22,7 @@ Form1::Form1(const Form1Controls& controls, const Form1Services& services)
     s_.timer1.SetInterval(0);
     s_.timer1.SetEnabled(true);
     s_.timer1.OnTick([this] { Timer1_Timer(); });
+    s_.ghost.SetMainWindow(&ui_.window);
 }
 
 const std::array<ClickRoute<Form1>, 7> Form1::kButtonClicks{{
@@ -35,6 +36,7 @@ const std::array<ClickRoute<Form1>, 7> Form1::kButtonClicks{{
 }};
 
 Form1::~Form1() {
+    s_.ghost.SetMainWindow(nullptr);
     s_.timer1.OnTick(nullptr);
     cSysTray1_.reset();
 }

@@ -133,7 +133,7 @@ void Form1::RestoreAutomaticLog(ErrorTrap& trap, LoadSettings& stored) {
     }
     trap.Step(180, [&] { on = state == kOn; });
     if (!on) return;
-    trap.Step(182, [&] { intervalSave_.LogBatteryNow(); });
+    trap.Step(182, [&] { intervalSave_.LogBatteryNow(EntryRequest::Automatic); });
     trap.Step(184, [&] { ui_.PushButton5.SetCaption(kTurnOffCaption); });
     trap.Step(186, [&] { s_.timer1.SetInterval(kTickMilliseconds); });
 }

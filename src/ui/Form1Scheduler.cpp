@@ -77,7 +77,7 @@ void Form1::Timer1_Timer() {
     trap.Step(118, [&] { timer1.SetEnabled(false); });
     trap.Step(120, [&] { Yield(); });
     if (!TickGoesOn()) return;
-    trap.Step(122, [&] { intervalSave_.LogBatteryNow(); });
+    trap.Step(122, [&] { intervalSave_.LogBatteryNow(EntryRequest::Automatic); });
     trap.Step(124, [&] { Yield(); });
     if (!TickGoesOn()) return;
     trap.Step(126, [&] { elapsedSeconds_ = 0; });
@@ -92,7 +92,7 @@ void Form1::PushButton5_Click() {
     trap.Step(100, [&] { caption = ui_.PushButton5.Caption(); });
     if (caption == kTurnOnCaption) {
         trap.Step(102, [&] { ui_.PushButton5.SetCaption(kTurnOffCaption); });
-        trap.Step(104, [&] { intervalSave_.LogBatteryNow(); });
+        trap.Step(104, [&] { intervalSave_.LogBatteryNow(EntryRequest::User); });
         trap.Step(106, [&] { s_.timer1.SetInterval(kTickMilliseconds); });
         trap.Step(108, [&] { settings_.Save(keys::kStartStopState, kOn); });
     } else if (caption == kTurnOffCaption) {
@@ -116,7 +116,7 @@ void Form1::PushButton6_Click() {
     // A close handled meanwhile has ended the program: no entry after it.
     if (shuttingDown_) return;
     trap.Step(104, [&] { ui_.window.SetMousePointer(PointerSetting::kBusy); });
-    trap.Step(106, [&] { intervalSave_.LogBatteryNow(); });
+    trap.Step(106, [&] { intervalSave_.LogBatteryNow(EntryRequest::User); });
     trap.Step(108, [&] { ui_.window.SetMousePointer(PointerSetting::kDefault); });
     // A switch turned while the entry was on its way decides the period: the
     // timer must neither run on behind "Turn On Automatic Log" nor stay stopped

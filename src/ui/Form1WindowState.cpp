@@ -69,9 +69,12 @@ void Form1::MouseUp(std::int16_t button, std::int32_t id) {
 }
 
 // No request is refused, and none runs the shutdown twice: a second one (the
-// session ending while the window closes) finds it under way.
+// session ending while the window closes) finds it under way. An edit of the
+// path still under way ends first, as the focus leaving the box would end it,
+// so that what the user typed is kept.
 void Form1::Form_QueryUnload() {
     if (shuttingDown_) return;
+    Text1_EditingFinished();
     shuttingDown_ = true;
     ErrorTrap trap(s_.dialogs, "Form1", "Form_QueryUnload");
     trap.Step(100, [&] { s_.timer1.SetEnabled(false); });

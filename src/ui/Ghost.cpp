@@ -133,6 +133,8 @@ bool Ghost::Form_QueryUnload(UnloadMode mode) {
     ui_.window.Hide();
     ui_.window.SetState(WindowState::Minimized);
     ui_.window.Show();
+    // A minimised window takes no keys: they go back to the main window.
+    if (mainWindow_ != nullptr && mainWindow_->Visible()) mainWindow_->Focus();
     return true;
 }
 

@@ -65,8 +65,12 @@ public:
     // background (kWindowItself).
     void MouseMove(ControlId control);
     // A request to close the window; true cancels it. The user's close leaves
-    // the window minimised instead; the program's own goes through.
+    // the window minimised instead, and the focus to the main window when that
+    // is shown; the program's own goes through.
     bool Form_QueryUnload(UnloadMode mode);
+    // The main window, which takes the focus back after the user's close;
+    // nullptr: none.
+    void SetMainWindow(Window* window) { mainWindow_ = window; }
 
     // The design measures in twips, after the load steps' adjustments: the
     // height of the window and the top of one of its buttons.
@@ -87,6 +91,7 @@ private:
     std::array<int, ghost::kControlCount> topTwips_{};
     int heightTwips_ = 0;
     bool loaded_ = false;
+    Window* mainWindow_ = nullptr;
 };
 
 }  // namespace tess

@@ -18,6 +18,12 @@
 #   E2E_LOCALE        the Unix locale the program runs in (Wine takes its ANSI
 #                     code page from it); en_US.UTF-8 unless the case changes it
 
+# Wine's first start in a prefix takes a while on a loaded machine, and each
+# Wine program starts slower than a Linux one; set before tests/e2e/lib.sh
+# gives its own.
+E2E_TIMEOUT=${E2E_TIMEOUT:-30}
+E2E_CASE_LIMIT=${E2E_CASE_LIMIT:-240}
+E2E_CALL_LIMIT=${E2E_CALL_LIMIT:-120}
 # shellcheck source=../e2e/lib.sh
 . "$(cd "$(dirname "${BASH_SOURCE[0]}")/../e2e" && pwd)/lib.sh"
 E2E_WINE_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -26,8 +32,6 @@ E2E_INSTALL_DIR_WIN="C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Tessaline"
 E2E_SHORTCUT_WIN="C:\\users\\$(id -un)\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu"
 E2E_SHORTCUT_WIN+="\\Programs\\Tessaline.lnk"
 E2E_DESKTOP_SIZE=1000x700
-# Wine's first start in a prefix takes a while on a loaded machine.
-E2E_TIMEOUT=${E2E_TIMEOUT:-30}
 
 # --- the desktop ----------------------------------------------------------
 
@@ -58,10 +62,13 @@ e2e_in_locale() {
     printf '%s' "$1" | iconv -f UTF-8 -t "${locale#*.}"
 }
 
-# e2e_wine <program> [<argument>...]: a Wine program of the run, in the case's locale.
+# e2e_wine <program> [<argument>...]: a Wine program of the run, in the case's
+# locale, ended after E2E_CALL_LIMIT seconds.
 e2e_wine() {
-    local locale=${E2E_LOCALE:-en_US.UTF-8}
-    LANG=$locale LC_ALL=$locale wine "$@"
+    local locale=${E2E_LOCALE:-en_US.UTF-8} status=0
+    LANG=$locale LC_ALL=$locale timeout -k 5 "$E2E_CALL_LIMIT" wine "$@" || status=$?
+    [ "$status" -ne 124 ] || e2e_note "wine $1 did not end in $E2E_CALL_LIMIT s"
+    return "$status"
 }
 
 # The OEM code page of the case's locale, in which console programs write.
@@ -96,7 +103,8 @@ e2e_start_desktop() {
     export XDG_DATA_HOME="$E2E_RUN_DIR/xdg/data" XDG_CONFIG_HOME="$E2E_RUN_DIR/xdg/config"
     export LOCPATH="${E2E_LOCPATH:-}"
     mkdir -p "$WINEPREFIX"
-    wineboot -i >"$E2E_RUN_DIR/wineboot.log" 2>&1 || { e2e_fail "wineboot failed"; return 1; }
+    timeout -k 5 300 wineboot -i >"$E2E_RUN_DIR/wineboot.log" 2>&1 ||
+        { e2e_fail "wineboot failed or took over 300 s"; return 1; }
     # Wine's own fonts (fonts-wine), which Debian's Wine does not look for where
     # the package puts them: without Marlett, captions show letters for buttons.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -117,7 +125,7 @@ e2e_start_desktop() {
 # server, which writes the registry on its way out.
 e2e_end_wine_session() {
     wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    timeout -k 5 60 wineserver -w 2>/dev/null || e2e_note "the Wine server took over 60 s to end"
 }
 
 e2e_desktop_running() { e2e_alive "${E2E_XVFB_PID:-0}"; }
@@ -208,6 +216,7 @@ e2e_start_app() {
     ) >"$E2E_CASE_ARTIFACTS/${E2E_APP_LOG:-app.log}" 2>&1 &
     E2E_APP_PID=$!
     E2E_APP_STATUS=
+    echo "$E2E_APP_PID" >>"$E2E_CASE_DIR/.app_pids"
 }
 
 # --- windows --------------------------------------------------------------
@@ -280,9 +289,12 @@ e2e_activate() {
 e2e_minimise() {
     e2e_activate "$1" || return 1
     xdotool key --clearmodifiers alt+space
-    sleep "$E2E_POLL_INTERVAL"
+    e2e_wait_for "the system menu of '$1'" e2e_menu_shown || return 1
     xdotool key n
 }
+
+# A pop-up menu (a system menu among them) shows.
+e2e_menu_shown() { e2e_probe menu >/dev/null 2>&1; }
 
 # e2e_close <title>: closes the window as its close box does (Alt+F4).
 e2e_close() {

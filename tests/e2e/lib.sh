@@ -13,8 +13,18 @@
 #   TESSALINE_POWER_SUPPLY_DIR  an empty power-supply tree (see e2e_fake_power)
 # and the desktop at DISPLAY. The program it starts is stopped when it ends; a
 # failed case leaves a screenshot "failure.png" and the program's output.
+#
+# Every bound is elapsed time, never a count of tries: a wait for a state ends
+# at its deadline however slowly the machine runs, a call that could block (an
+# activation, a screenshot, a Wine program) is ended by `timeout`, and a whole
+# case has its time limit, after which it is stopped with a message that names
+# it and the state it was waiting for.
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-15}  # seconds any single wait may take
+E2E_CASE_LIMIT=${E2E_CASE_LIMIT:-120}  # seconds a whole case may take
+# Cases that need longer set their own: E2E_LIMITS[case_name]=seconds.
+declare -A E2E_LIMITS=()
+E2E_CALL_LIMIT=${E2E_CALL_LIMIT:-20}  # seconds a single blocking call may take
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 E2E_POLL_INTERVAL=0.1
 
@@ -30,19 +40,47 @@ e2e_fail() {
 
 # --- waiting --------------------------------------------------------------
 
+# The time, as seconds with six decimals ("1733740000.123456"): what e2e_later
+# adds to and e2e_before compares. The shell's own clock, so a poll forks nothing.
+e2e_now() {
+    local micros=${EPOCHREALTIME//[!0-9]/}
+    printf '%s.%s\n' "${micros:0:-6}" "${micros: -6}"
+}
+
+# e2e_micros <seconds>: sets REPLY to that many seconds (with a fraction or
+# not: 1.5) in microseconds.
+e2e_micros() {
+    local whole=${1%%.*} fraction=000000
+    [[ $1 != *.* ]] || fraction=${1#*.}000000
+    REPLY=$((10#${whole:-0} * 1000000 + 10#${fraction:0:6}))
+}
+
+# e2e_later <seconds>: the moment that many seconds from now.
+e2e_later() {
+    e2e_micros "$1"
+    local micros=$((${EPOCHREALTIME//[!0-9]/} + REPLY))
+    printf '%s.%s\n' "${micros:0:-6}" "${micros: -6}"
+}
+
+# e2e_before <moment>: whether that moment (from e2e_later) is still to come.
+e2e_before() { ((${EPOCHREALTIME//[!0-9]/} < 10#${1//[!0-9]/})); }
+
+# e2e_waiting <what>: the state the case waits for from now on, which its time
+# limit names if it is hit meanwhile.
+e2e_waiting() {
+    [ -z "${E2E_CASE_DIR:-}" ] || printf '%s\n' "$1" >"$E2E_CASE_DIR/.waiting"
+}
+
 # e2e_poll <seconds> <command...>: runs the command every E2E_POLL_INTERVAL until
-# it succeeds (0) or the time is up (1).
+# it succeeds (0) or that many seconds have passed (1).
 e2e_poll() {
-    local seconds=$1
+    e2e_micros "$1"
+    local until=$((${EPOCHREALTIME//[!0-9]/} + REPLY))
     shift
-    local tries
-    tries=$(awk -v s="$seconds" -v i="$E2E_POLL_INTERVAL" 'BEGIN { print int(s / i) + 1 }')
-    while [ "$tries" -gt 0 ]; do
-        "$@" && return 0
-        tries=$((tries - 1))
+    until "$@"; do
+        ((${EPOCHREALTIME//[!0-9]/} < until)) || return 1
         sleep "$E2E_POLL_INTERVAL"
     done
-    return 1
 }
 
 # e2e_wait_for <what> <command...>: e2e_poll with E2E_TIMEOUT, failing the case
@@ -50,6 +88,7 @@ e2e_poll() {
 e2e_wait_for() {
     local what=$1
     shift
+    e2e_waiting "$what"
     e2e_poll "$E2E_TIMEOUT" "$@" || e2e_fail "timed out waiting for $what"
 }
 
@@ -261,10 +300,15 @@ e2e_start_app() {
         fi
         export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 LC_ALL=C.UTF-8
         export LSAN_OPTIONS="suppressions=$E2E_HERE/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+        if [ -n "${E2E_APP_USER:-}" ]; then
+            exec setpriv --reuid "$(id -u "$E2E_APP_USER")" --regid "$(id -g "$E2E_APP_USER")" \
+                --clear-groups "$E2E_APP" "$@"
+        fi
         exec "$E2E_APP" "$@"
     ) >"$E2E_CASE_ARTIFACTS/${E2E_APP_LOG:-app.log}" 2>&1 &
     E2E_APP_PID=$!
     E2E_APP_STATUS=
+    echo "$E2E_APP_PID" >>"$E2E_CASE_DIR/.app_pids"
 }
 
 e2e_app_running() { e2e_alive "$E2E_APP_PID"; }
@@ -423,9 +467,16 @@ e2e_click() {
 # Asks the window manager to minimise the window.
 e2e_minimise() { xdotool windowminimize "$1"; }
 
+# e2e_focus <window>: asks the window manager to give the window the focus
+# and waits until it has it.
+e2e_focus() {
+    xdotool windowactivate "$1" 2>/dev/null || true
+    e2e_wait_for "window $1 to have the focus" e2e_is_active "$1"
+}
+
 # Closes the window as its close box does, through the window manager (Alt+F4).
 e2e_close() {
-    xdotool windowactivate --sync "$1"
+    e2e_focus "$1" || return 1
     xdotool key --clearmodifiers alt+F4
 }
 
@@ -433,11 +484,8 @@ e2e_close() {
 # <name>.png among the case's artifacts.
 e2e_screenshot() {
     local file="$E2E_CASE_ARTIFACTS/$1.png"
-    if [ -n "${2:-}" ]; then
-        import -window "$2" "$file" 2>/dev/null
-    else
-        import -window root "$file" 2>/dev/null
-    fi || e2e_note "no screenshot $file"
+    timeout -k 2 "$E2E_CALL_LIMIT" import -window "${2:-root}" "$file" 2>/dev/null ||
+        e2e_note "no screenshot $file"
 }
 
 # --- boxes the program shows ---------------------------------------------
@@ -451,12 +499,16 @@ e2e_reports() {
 }
 
 # e2e_answer <window> [<key>]: gives the box the focus, presses the key (Return,
-# its default button, unless told otherwise) and waits for the box to go.
+# its default button, unless told otherwise) and waits for the box to go (it
+# may have gone already).
 e2e_answer() {
-    xdotool windowactivate --sync "$1" 2>/dev/null || true
-    xdotool key --clearmodifiers "${2:-Return}"
+    xdotool windowactivate "$1" 2>/dev/null || true
+    e2e_wait_for "box $1 to take the focus" e2e_active_or_gone "$1" || return 1
+    e2e_is_not_viewable "$1" || xdotool key --clearmodifiers "${2:-Return}"
     e2e_wait_for "box $1 to close" e2e_is_not_viewable "$1"
 }
+
+e2e_active_or_gone() { e2e_is_active "$1" || e2e_is_not_viewable "$1"; }
 
 # Answers the error reports shown now; adds their number to E2E_REPORTS.
 e2e_answer_reports() {
@@ -467,19 +519,11 @@ e2e_answer_reports() {
     done
 }
 
-# The time in seconds, with a fraction.
-e2e_now() { date +%s.%N; }
-
-# e2e_before <time>: whether that moment (from e2e_now) is still to come.
-e2e_before() { awk -v t="$1" -v now="$(e2e_now)" 'BEGIN { exit !(now < t) }'; }
-
-# e2e_later <seconds>: the moment that many seconds from now.
-e2e_later() { awk -v s="$1" -v now="$(e2e_now)" 'BEGIN { printf "%.3f\n", now + s }'; }
-
 # e2e_answer_reports_for <seconds>: for that long, answers every error report
 # as it shows, adding their number to E2E_REPORTS; fails when the program ends.
 e2e_answer_reports_for() {
     local until
+    e2e_waiting "the end of $1 s of answering reports"
     until=$(e2e_later "$1")
     while e2e_before "$until"; do
         e2e_app_running || e2e_fail "the program ended" || return 1
@@ -496,6 +540,7 @@ e2e_start_app_past_reports() {
     E2E_REPORTS=0
     e2e_start_app "$@"
     local until
+    e2e_waiting "the main window, answering reports"
     until=$(e2e_later "$E2E_TIMEOUT")
     until e2e_main_window_shown; do
         e2e_app_running || e2e_fail "the program ended while starting" || return 1
@@ -523,6 +568,18 @@ e2e_use_program_copy() {
     mkdir -p "$E2E_PROGRAM_DIR"
     cp "$E2E_APP" "$E2E_PROGRAM_DIR/"
     E2E_APP="$E2E_PROGRAM_DIR/$(basename "$E2E_APP")"
+}
+
+# e2e_as_user: from here on the case's program runs as an unprivileged user
+# (E2E_USER, by default nobody) when the run is root, as CI's is: root reads and
+# writes whatever the permissions say, that user does not. The case's home and
+# a copy of the program become the user's, so that a case takes rights away
+# from the one file it is about. As anyone else it changes nothing.
+e2e_as_user() {
+    [ "$(id -u)" -eq 0 ] || return 0
+    E2E_APP_USER=${E2E_USER:-nobody}
+    [ -n "${E2E_PROGRAM_DIR:-}" ] || e2e_use_program_copy
+    chown -R "$E2E_APP_USER:$(id -g "$E2E_APP_USER")" "$E2E_CASE_DIR" "$XDG_RUNTIME_DIR"
 }
 
 # --- settings -------------------------------------------------------------
@@ -586,19 +643,64 @@ e2e_expect_clean_end() {
 e2e_cases() { declare -F | awk '$3 ~ /^case_/ { print $3 }'; }
 
 e2e_end_case() {
-    local status=$?
+    local status=$? pid
     if [ "$status" -ne 0 ]; then
         e2e_screenshot failure
         e2e_note "program output (${E2E_CASE_ARTIFACTS}/app.log):"
         tail -n 40 "$E2E_CASE_ARTIFACTS/app.log" >&2 2>/dev/null || true
     fi
     e2e_stop_pid "${E2E_APP_PID:-}"
+    # The later copies too; a number of one that has ended may be another process's now.
+    for pid in $(cat "$E2E_CASE_DIR/.app_pids" 2>/dev/null); do
+        [ "$(ps -o ppid= -p "$pid" 2>/dev/null | tr -d ' ')" != "$BASHPID" ] || e2e_stop_pid "$pid"
+    done
     exit "$status"
 }
 
-# e2e_run_case <name>: runs case_<name> in a subshell with a fresh home.
+# e2e_descendants <pid>: the processes below that one, one a line.
+e2e_descendants() {
+    ps -e -o pid= -o ppid= | awk -v root="$1" '
+        { parent[$1] = $2 }
+        END {
+            for (pid in parent) {
+                for (up = parent[pid]; up > 1 && up != root && up in parent; up = parent[up]) {}
+                if (up == root) print pid
+            }
+        }'
+}
+
+# e2e_watch_case <name> <pid> <seconds>: once the case (the subshell <pid>) has
+# run that long, says so with the state it was waiting for, ends what it is
+# blocked in (the programs under test stay, for its failure screenshot), then
+# the case itself, which ends as a failed case does; whatever is left of it 15
+# seconds later is killed.
+e2e_watch_case() {
+    local name=$1 case_pid=$2 limit=$3 until state pid programs
+    until=$(e2e_later "$limit")
+    while e2e_alive "$case_pid"; do
+        if ! e2e_before "$until"; then
+            state=$(cat "$E2E_CASE_DIR/.waiting" 2>/dev/null || true)
+            e2e_fail "$name went over its time limit of $limit s while waiting for ${state:-its first state}"
+            programs=" $(cat "$E2E_CASE_DIR/.app_pids" 2>/dev/null | tr '\n' ' ') "
+            for pid in $(e2e_descendants "$case_pid"); do
+                [[ $programs == *" $pid "* ]] || kill -TERM "$pid" 2>/dev/null || true
+            done
+            kill -TERM "$case_pid" 2>/dev/null || true
+            until=$(e2e_later 15)
+            while e2e_alive "$case_pid" && e2e_before "$until"; do sleep 0.5; done
+            for pid in $(e2e_descendants "$case_pid") "$case_pid"; do
+                kill -KILL "$pid" 2>/dev/null || true
+            done
+            return
+        fi
+        sleep 0.5 </dev/null >/dev/null 2>&1
+    done
+}
+
+# e2e_run_case <name>: runs case_<name> in a subshell with a fresh home, within
+# its time limit (E2E_LIMITS[<name>], or E2E_CASE_LIMIT).
 e2e_run_case() {
-    local name=$1
+    local name=$1 case_pid watch_pid status=0
     export E2E_CASE_DIR="$E2E_RUN_DIR/$name"
     export E2E_CASE_ARTIFACTS="$E2E_ARTIFACTS/$name"
     rm -rf "$E2E_CASE_ARTIFACTS"
@@ -606,10 +708,18 @@ e2e_run_case() {
     (
         E2E_APP_PID=
         trap e2e_end_case EXIT
+        trap 'exit 124' TERM
         set -eu -o pipefail
         e2e_new_home
         "$name"
-    )
+    ) &
+    case_pid=$!
+    e2e_watch_case "$name" "$case_pid" "${E2E_LIMITS[$name]:-$E2E_CASE_LIMIT}" &
+    watch_pid=$!
+    wait "$case_pid" || status=$?
+    kill "$watch_pid" 2>/dev/null || true
+    wait "$watch_pid" 2>/dev/null || true
+    return "$status"
 }
 
 e2e_cleanup() {
@@ -643,6 +753,8 @@ e2e_main() {
     done
 
     E2E_RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tessaline-e2e-XXXXXX")
+    # Open to the unprivileged user of e2e_as_user, whose home is inside.
+    chmod 755 "$E2E_RUN_DIR"
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
     e2e_start_desktop || exit 1

@@ -42,6 +42,7 @@ fault_expect_prefix() {
 # least n lines (the tick stands still while a report waits).
 fault_wait_lines() {
     local until
+    e2e_waiting "$2 lines in $1, answering reports"
     until=$(e2e_later "$E2E_TIMEOUT")
     until fault_has_lines "$1" "$2"; do
         e2e_app_running || e2e_fail "the program ended" || return 1
@@ -54,6 +55,7 @@ fault_wait_lines() {
 # fault_wait_reports <n>: answers reports until there have been n.
 fault_wait_reports() {
     local until
+    e2e_waiting "report $1"
     until=$(e2e_later "$E2E_TIMEOUT")
     while [ "$E2E_REPORTS" -lt "$1" ]; do
         e2e_app_running || e2e_fail "the program ended" || return 1
@@ -64,6 +66,23 @@ fault_wait_reports() {
 }
 
 fault_report_shown() { [ -n "$(e2e_reports)" ]; }
+
+# fault_refused_path <path>: logging every second to a path the system refuses.
+# The entry of start-up is reported; the ticks after it that fail the same way
+# are not (the first one and more come within 1.5 s); an entry the user asks
+# for is.
+fault_refused_path() {
+    e2e_fake_power battery 60 1800
+    fault_logging_settings "Text1=$1"
+    e2e_start_app_past_reports
+    e2e_expect_reports 1
+    e2e_answer_reports_for 1.5
+    e2e_expect_reports 1
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_LOG_NOW
+    fault_wait_reports 2
+    fault_expect_running
+}
 
 # Settings that log every second from the start, with more lines if given.
 fault_logging_settings() {
@@ -143,8 +162,6 @@ fault_expect_responsive() {
     fault_answer_question || e2e_fail "the window does not respond"
 }
 
-fault_is_root() { [ "$(id -u)" -eq 0 ]; }
-
 # fault_end_case_stopping <pid>: the case's end once a process of its own is
 # gone, however the case ends: trap "fault_end_case_stopping $pid" EXIT.
 fault_end_case_stopping() {
@@ -152,22 +169,6 @@ fault_end_case_stopping() {
     kill -KILL "$1" 2>/dev/null || true
     (exit "$status")
     e2e_end_case
-}
-
-# fault_make_unwritable <file>: a file the program cannot write to: the
-# immutable attribute for root (who ignores permissions), read-only otherwise.
-# Fails when neither is possible here.
-fault_make_unwritable() {
-    if fault_is_root; then
-        command -v chattr >/dev/null 2>&1 && chattr +i "$1" 2>/dev/null
-    else
-        chmod a-w "$1"
-    fi
-}
-
-# Undoes fault_make_unwritable, so that the case's folder can be removed.
-fault_make_writable() {
-    if fault_is_root; then chattr -i "$1" 2>/dev/null || true; else chmod u+w "$1"; fi
 }
 
 # fault_random_bytes <n>: n random bytes on standard output.

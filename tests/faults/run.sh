@@ -10,12 +10,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/lib.sh"
 # shellcheck source=helpers.sh
 . "$here/helpers.sh"
-# Cases make files immutable or unreadable; none of that may keep the run's
+# Cases make files and folders unreadable; none of that may keep the run's
 # folder from being removed.
 eval "e2e_lib_$(declare -f e2e_cleanup)"
 e2e_cleanup() {
     if [ -n "${E2E_RUN_DIR:-}" ] && [ -d "$E2E_RUN_DIR" ]; then
-        chattr -R -i "$E2E_RUN_DIR" >/dev/null 2>&1 || true
         chmod -R u+rwX "$E2E_RUN_DIR" >/dev/null 2>&1 || true
     fi
     e2e_lib_e2e_cleanup

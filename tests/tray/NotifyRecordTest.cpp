@@ -62,15 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
                  .szTip = "Tessaline"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TrayFixture, RecordsCarryTheRecordSizeOfTheWideLayout) {
-    tray.SetInTray(true);
-    tray.ShowBalloon("text", "title", 0, false);
-    tray.SetInTray(false);
-
-    ASSERT_EQ(shell.sent.size(), 3u);
-    for (const auto& s : shell.sent) EXPECT_EQ(s.record.cbSize, 488u);
-}
-
 TEST_F(TrayFixture, IconChangeInTheTraySendsOnlyTheIcon) {
     tray.SetInTray(true);
     tray.SetTrayIcon(MakeIcon("other.ico"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <vector>
@@ -88,37 +89,39 @@ TEST_F(TrayFixture, OutOfTheTrayTheBalloonIsStillSentWaitedForAndTakenDown) {
     EXPECT_FALSE(wait.waits[0].endedEarly);
 }
 
-class BalloonGoneTest : public TrayParamFixture<std::intptr_t> {};
+struct DuringWaitCase {
+    std::intptr_t code;
+    bool endsTheWait;  // the balloon is gone: no take-down follows
+};
 
-TEST_P(BalloonGoneTest, TheShellReportingTheBalloonGoneEndsTheWaitWithoutTakeDown) {
+class DuringWaitTest : public TrayParamFixture<DuringWaitCase> {};
+
+TEST_P(DuringWaitTest, OnlyTheShellReportingTheBalloonGoneEndsTheWait) {
     tray.SetInTray(true);
-    wait.duringWait = [this] { shell.DeliverTray(GetParam()); };
+    wait.duringWait = [this] { shell.DeliverTray(GetParam().code); };
 
     tray.ShowBalloon("text", "title", 5, false);
 
     ASSERT_EQ(wait.waits.size(), 1u);
-    EXPECT_TRUE(wait.waits[0].endedEarly);
-    EXPECT_EQ(shell.Messages(), (Messages{0, 1}));
-    EXPECT_TRUE(host.events.empty());
+    EXPECT_EQ(wait.waits[0].endedEarly, GetParam().endsTheWait);
+    EXPECT_EQ(shell.Messages(), GetParam().endsTheWait ? (Messages{0, 1}) : (Messages{0, 1, 1}));
+    if (GetParam().endsTheWait) {
+        EXPECT_TRUE(host.events.empty());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tray, BalloonGoneTest, ::testing::Values(0x403, 0x404, 0x405));
-
-class BalloonStaysTest : public TrayParamFixture<std::intptr_t> {};
-
-TEST_P(BalloonStaysTest, OtherNotificationsLeaveTheWaitRunning) {
-    tray.SetInTray(true);
-    wait.duringWait = [this] { shell.DeliverTray(GetParam()); };
-
-    tray.ShowBalloon("text", "title", 5, false);
-
-    ASSERT_EQ(wait.waits.size(), 1u);
-    EXPECT_FALSE(wait.waits[0].endedEarly);
-    EXPECT_EQ(shell.Messages(), (Messages{0, 1, 1}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Tray, BalloonStaysTest,
-                         ::testing::Values(0x402, 0x200, 0x201, 0x202, 0x205, 0x207, 0x406));
+INSTANTIATE_TEST_SUITE_P(
+    Tray, DuringWaitTest,
+    ::testing::Values(DuringWaitCase{0x403, true}, DuringWaitCase{0x404, true},
+                      DuringWaitCase{0x405, true}, DuringWaitCase{0x402, false},
+                      DuringWaitCase{0x200, false}, DuringWaitCase{0x201, false},
+                      DuringWaitCase{0x202, false}, DuringWaitCase{0x205, false},
+                      DuringWaitCase{0x207, false}, DuringWaitCase{0x406, false}),
+    [](const auto& info) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Code0x%03X", static_cast<unsigned>(info.param.code));
+        return std::string(name);
+    });
 
 TEST_F(TrayFixture, EventsDuringTheWaitReachTheHostBeforeShowBalloonReturns) {
     tray.SetInTray(true);

@@ -13,12 +13,38 @@ namespace {
 using Messages = std::vector<std::uint32_t>;
 using Names = std::vector<std::string>;
 
-TEST_F(TrayFixture, StartsOutOfTheTrayWithNothingSet) {
+// A control as made, made on a designer's form, and read from a store that
+// holds none of its properties.
+struct DefaultsCase {
+    const char* name;
+    void (*start)(TrayRig&);
+    const char* tip;
+};
+
+class DefaultsTest : public TrayParamFixture<DefaultsCase> {};
+
+TEST_P(DefaultsTest, StartOutOfTheTrayWithoutAnIcon) {
+    GetParam().start(*this);
+
     EXPECT_FALSE(tray.InTray());
-    EXPECT_EQ(tray.TrayTip(), "");
+    EXPECT_EQ(tray.TrayTip(), GetParam().tip);
     EXPECT_EQ(tray.TrayIcon(), nullptr);
     EXPECT_TRUE(shell.sent.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Tray, DefaultsTest,
+    ::testing::Values(DefaultsCase{"Made", [](TrayRig&) {}, ""},
+                      DefaultsCase{"OnADesignedHost",
+                                   [](TrayRig& rig) {
+                                       rig.host.userMode = false;
+                                       rig.tray.InitProperties();
+                                   },
+                                   "Telnet Server"},
+                      DefaultsCase{"ReadFromAnEmptyStore",
+                                   [](TrayRig& rig) { rig.tray.ReadProperties(MemoryPropertyBag()); },
+                                   "Telnet Server"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TrayFixture, InTrayHooksBeforeAddingAndUnhooksAfterRemoving) {
     tray.SetInTray(true);
@@ -154,26 +180,6 @@ TEST(TrayLifetime, DestroyingOutOfTheTrayOrMarkedOnlySendsNothing) {
         }
         EXPECT_TRUE(shell.log.empty()) << "user mode " << userMode;
     }
-}
-
-TEST_F(TrayFixture, NewInstanceOnADesignedHostGetsTheDefaults) {
-    host.userMode = false;
-    tray.InitProperties();
-
-    EXPECT_FALSE(tray.InTray());
-    EXPECT_EQ(tray.TrayTip(), "Telnet Server");
-    EXPECT_EQ(tray.TrayIcon(), nullptr);
-    EXPECT_TRUE(shell.sent.empty());
-}
-
-TEST_F(TrayFixture, MissingStoredPropertiesGiveTheDefaults) {
-    const MemoryPropertyBag empty;
-    tray.ReadProperties(empty);
-
-    EXPECT_FALSE(tray.InTray());
-    EXPECT_EQ(tray.TrayTip(), "Telnet Server");
-    EXPECT_EQ(tray.TrayIcon(), nullptr);
-    EXPECT_TRUE(shell.sent.empty());
 }
 
 TEST_F(TrayFixture, LoadingInTrayFirstAddsBareThenBringsTheIconUpToDate) {

@@ -102,52 +102,6 @@ INSTANTIATE_TEST_SUITE_P(
                       StartStopCase{"Empty", "", "Turn On Automatic Logging", 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct StartupOptionsCase {
-    const char* name;
-    const char* windowsStartup;
-    const char* minimized;
-    int check4;
-    int check8;
-    bool check8Shown;
-    bool minimisedWindow;
-};
-
-class StartupOptionsTest : public ::testing::TestWithParam<StartupOptionsCase> {};
-
-TEST_P(StartupOptionsTest, RestoresTheBoxesAndTheWindowState) {
-    const StartupOptionsCase& c = GetParam();
-    Form1Harness h;
-    h.Store(keys::kWindowsStartup, c.windowsStartup);
-    h.Store(keys::kMinimized, c.minimized);
-    h.Load();
-    EXPECT_EQ(h.ui.Check4.value, c.check4);
-    EXPECT_EQ(h.ui.Check8.value, c.check8);
-    EXPECT_EQ(h.ui.Check8.visible, c.check8Shown);
-    EXPECT_EQ(h.ui.window.state == WindowState::Minimized, c.minimisedWindow);
-    EXPECT_FALSE(h.ui.window.visible);
-    // Restoring the boxes never touches the registration nor the start-up key.
-    EXPECT_EQ(h.startup.adds, 0);
-    EXPECT_EQ(h.startup.removes, 0);
-    for (const auto& [key, value] : h.store.writes) {
-        EXPECT_NE(key, keys::kWindowsStartup);
-        // Check8's click handling writes back the value that checked it.
-        if (key == keys::kMinimized) {
-            EXPECT_EQ(value, "On");
-        }
-    }
-    EXPECT_TRUE(h.dialogs.messages.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Form1Load, StartupOptionsTest,
-    ::testing::Values(StartupOptionsCase{"OffOff", "Off", "Off", 0, 0, false, false},
-                      StartupOptionsCase{"OffOn", "Off", "On", 0, 1, false, false},
-                      StartupOptionsCase{"OnOff", "On", "Off", 1, 0, true, false},
-                      StartupOptionsCase{"OnOn", "On", "On", 1, 1, true, true},
-                      StartupOptionsCase{"LowerCaseOnOn", "on", "On", 0, 1, false, false},
-                      StartupOptionsCase{"OnLowerCaseOn", "On", "on", 1, 0, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 struct OftenIndexCase {
     const char* name;
     const char* stored;

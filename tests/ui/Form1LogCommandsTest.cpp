@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -446,8 +447,7 @@ INSTANTIATE_TEST_SUITE_P(LogCommands, NoNewPathTest, ::testing::Bool(),
 
 // Retyping the path while logging every second: every entry goes to the path
 // in force until the edit ends, nothing half typed is stored or reported, and
-// then the new path takes over. An end without a change stores nothing; nor
-// does one after a close began the shutdown.
+// then the new path takes over. An end without a change stores nothing.
 TEST_F(LogCommandsTest, AnEditOfThePathTakesEffectWhenItEnds) {
     const std::string folder = temp.File("logs");
     fs::create_directories(folder);
@@ -479,16 +479,22 @@ TEST_F(LogCommandsTest, AnEditOfThePathTakesEffectWhenItEnds) {
     timer1.Elapse();
     EXPECT_EQ(store.writes, (Writes{{"Text1", typed}}));
     EXPECT_EQ(ReadAll(typed), kAcLine);
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        files.push_back(entry.path().filename().string());
-    }
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_EQ(FolderNames(folder), (std::vector<std::string>{"a.txt", "b.txt"}));
+}
 
-    ui.Text1.text = folder + "/c.txt";
+// A close (the window's, the session's end, a signal) while the path is being
+// edited takes the edit as ended before the process ends: what the user typed
+// is stored. An edit ended once the shutdown has begun stores nothing.
+TEST_F(LogCommandsTest, TheCloseKeepsAnEditOfThePathUnderWay) {
+    Form1& form = LoadWithPath(temp.File("a.txt"));
+    const std::string typed = temp.File("b.txt");
+    ui.Text1.text = typed;
+    std::optional<std::string> storedAtTheEnd;
+    onEndProcess = [&] { storedAtTheEnd = Stored(keys::kText1); };
     form.Form_QueryUnload();
+    ui.Text1.text = temp.File("c.txt");
     form.Text1_EditingFinished();
+    EXPECT_EQ(storedAtTheEnd, typed);
     EXPECT_EQ(Stored(keys::kText1), typed);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -279,13 +281,47 @@ TEST_F(SchedulerTest, SwitchOffAndOnDuringTheTickKeepsLogging) {
     EXPECT_TRUE(timer1.Running());
 }
 
-TEST_F(SchedulerTest, FailedEntryIsReportedAndLoggingGoesOn) {
+// A log that cannot be written while logging every second: the failure is
+// reported once, not at every tick, and again when it changes, after an entry
+// that succeeded, and when logging is switched off and on; the user's entries
+// are always reported. Logging goes on, and no refused entry reaches the list.
+TEST_F(SchedulerTest, AFailureRepeatedByTheTicksIsReportedOnce) {
     LoadWith(1, "On");
-    TypePath(temp.File("missing folder/log.txt"));
-    timer1.Elapse();
-    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{106});
+    const std::string good = form->LogPath();
+    const std::string gone = temp.File("gone/log.txt");
+    const std::string folder = temp.File("folder");
+    std::filesystem::create_directories(folder);
+    const auto ticks = [this](const std::string& path, int n) {
+        TypePath(path);
+        while (n-- > 0) timer1.Elapse();
+    };
+    const auto offAndOn = [this] {
+        form->PushButton5_Click();
+        form->PushButton5_Click();
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::size_t reports;
+    } steps[] = {
+        {"the first failure", [&] { ticks(gone, 1); }, 1},
+        {"the same, tick after tick", [&] { ticks(gone, 3); }, 1},
+        {"the user's entry", [&] { form->PushButton6_Click(); }, 2},
+        {"a tick after it", [&] { ticks(gone, 1); }, 2},
+        {"another failure", [&] { ticks(folder, 1); }, 3},
+        {"the first again", [&] { ticks(gone, 2); }, 4},
+        {"off and on", offAndOn, 5},
+        {"an entry that succeeds", [&] { ticks(good, 1); }, 5},
+        {"the first failure after it", [&] { ticks(gone, 2); }, 6},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(dialogs.messages.size(), step.reports) << step.what;
+    }
+    EXPECT_EQ(ReportLines(dialogs), std::vector<int>(6, 106));
+    EXPECT_EQ(Entries().size(), 2u);  // the load's and the one that succeeded
+    EXPECT_EQ(ReadAll(good), kAcLine + kAcLine);
     EXPECT_TRUE(timer1.Running());
-    EXPECT_EQ(form->ElapsedSeconds(), 0);
 }
 
 }  // namespace

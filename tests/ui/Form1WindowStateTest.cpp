@@ -182,26 +182,48 @@ TEST_F(WindowStateTest, WithoutATrayTheWindowStaysMinimisedOnTheTaskbar) {
     EXPECT_TRUE(trayWait.waits.empty());
 }
 
-struct ShowCase {
+// The start-up options as stored: the load restores the two boxes and leaves
+// the window minimised only for a start with the system into the tray; shown,
+// it goes into the tray only when it has one.
+struct StartCase {
     const char* name;
     const char* windowsStartup;
     const char* minimized;
     bool trayAvailable;
+    int check4;
+    int check8;
+    bool check8Shown;
+    bool loadedMinimised;
     bool shown;
     WindowState state;
     std::size_t balloons;
 };
 
-class ShowLoadedTest : public WindowStateTest, public ::testing::WithParamInterface<ShowCase> {};
+class StartOptionsTest : public WindowStateTest, public ::testing::WithParamInterface<StartCase> {};
 
-TEST_P(ShowLoadedTest, GoesIntoTheTrayOnlyWhenLeftMinimised) {
-    const ShowCase& c = GetParam();
+TEST_P(StartOptionsTest, RestoreTheBoxesAndGoIntoTheTrayOnlyWhenLeftMinimised) {
+    const StartCase& c = GetParam();
     Store(keys::kWindowsStartup, c.windowsStartup);
     Store(keys::kMinimized, c.minimized);
     trayShell.available = c.trayAvailable;
     Load();
-    form->Show();
+    EXPECT_EQ(ui.Check4.value, c.check4);
+    EXPECT_EQ(ui.Check8.value, c.check8);
+    EXPECT_EQ(ui.Check8.visible, c.check8Shown);
+    EXPECT_EQ(ui.window.state == WindowState::Minimized, c.loadedMinimised);
+    EXPECT_FALSE(ui.window.visible);
+    // Restoring the boxes never touches the registration nor the start-up key.
+    EXPECT_EQ(startup.adds, 0);
+    EXPECT_EQ(startup.removes, 0);
+    for (const auto& [key, value] : store.writes) {
+        EXPECT_NE(key, keys::kWindowsStartup);
+        // Check8's click handling writes back the value that checked it.
+        if (key == keys::kMinimized) {
+            EXPECT_EQ(value, "On");
+        }
+    }
 
+    form->Show();
     EXPECT_EQ(ui.window.visible, c.shown);
     EXPECT_EQ(ui.window.state, c.state);
     EXPECT_EQ(HiddenToTray, !c.shown);
@@ -210,12 +232,21 @@ TEST_P(ShowLoadedTest, GoesIntoTheTrayOnlyWhenLeftMinimised) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    WindowState, ShowLoadedTest,
+    WindowState, StartOptionsTest,
     ::testing::Values(
-        ShowCase{"StartWithTheSystemMinimised", "On", "On", true, false, WindowState::Normal, 1},
-        ShowCase{"MinimisedWithoutATray", "On", "On", false, true, WindowState::Minimized, 0},
-        ShowCase{"StartWithTheSystemOnly", "On", "Off", true, true, WindowState::Normal, 0},
-        ShowCase{"MinimisedAlone", "Off", "On", true, true, WindowState::Normal, 0}),
+        StartCase{"OffOff", "Off", "Off", true, 0, 0, false, false, true, WindowState::Normal, 0},
+        StartCase{"MinimisedAlone", "Off", "On", true, 0, 1, false, false, true,
+                  WindowState::Normal, 0},
+        StartCase{"StartWithTheSystemOnly", "On", "Off", true, 1, 0, true, false, true,
+                  WindowState::Normal, 0},
+        StartCase{"StartWithTheSystemMinimised", "On", "On", true, 1, 1, true, true, false,
+                  WindowState::Normal, 1},
+        StartCase{"MinimisedWithoutATray", "On", "On", false, 1, 1, true, true, true,
+                  WindowState::Minimized, 0},
+        StartCase{"LowerCaseOnOn", "on", "On", true, 0, 1, false, false, true,
+                  WindowState::Normal, 0},
+        StartCase{"OnLowerCaseOn", "On", "on", true, 1, 0, true, false, true, WindowState::Normal,
+                  0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowStateTest, TheIconBringsBackAWindowThatStartedInTheTray) {

@@ -1,18 +1,21 @@
 #include "common/win32/MessagePump.h"
 
-#include <windows.h>
-
 namespace tess {
 
-bool DispatchPendingMessages() {
+void HandleMessage(MSG& message, const KeyboardHandling& keyboard) {
+    if (keyboard && keyboard(message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+bool DispatchPendingMessages(const KeyboardHandling& keyboard) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        HandleMessage(message, keyboard);
     }
     return true;
 }

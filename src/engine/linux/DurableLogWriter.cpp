@@ -84,8 +84,11 @@ ssize_t WriteRecord(int fd, const std::string& record) {
 }  // namespace
 
 void DurableLogWriter::AppendLine(const std::string& path, const std::string& line) {
+    AppendDurably(path, FromUtf8ToLocale(line) + "\r\n", flush_);
+}
+
+void AppendDurably(const std::string& path, const std::string& record, bool flush) {
     if (path.empty()) throw Error(ErrnoText(ENOENT));
-    const std::string record = FromUtf8ToLocale(line) + "\r\n";
     // Opened without blocking: a named pipe that nobody reads would otherwise
     // keep the open waiting for ever; it fails at once instead.
     Fd file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK,
@@ -115,7 +118,7 @@ void DurableLogWriter::AppendLine(const std::string& path, const std::string& li
         if (end >= written) (void)::ftruncate(file.get(), end - written);
         throw Error(ErrnoText(ENOSPC));
     }
-    if (flush_ && ::fdatasync(file.get()) != 0 && errno != EINVAL) Fail();
+    if (flush && ::fdatasync(file.get()) != 0 && errno != EINVAL) Fail();
     if (file.Close() != 0) Fail();
 }
 

@@ -1,32 +1,25 @@
 #include "engine/linux/SysfsPowerSource.h"
 
-#include <fcntl.h>
-#include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <string_view>
 #include <utility>
+
+#include "engine/linux/SysfsSupplyFolder.h"
 
 namespace tess {
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace sysfs;
 
 constexpr double kMaxSecondsLeft = 10 * 24 * 3600;
 // A drain above 300 W is a driver's glitch, not a laptop's load (µW).
 constexpr double kMaxDrain = 300e6;
-// Voltages (µV) below 1 V are no battery's.
-constexpr double kMinVoltage = 1e6;
 // A battery that gives no voltage at all is taken at 10 V, as the desktop's
 // power daemon does: its own ratios do not depend on the guess, and beside a
 // battery that reports energy it keeps the two comparable.
@@ -34,67 +27,10 @@ constexpr double kGuessedVoltage = 10e6;
 constexpr std::uint8_t kFlagCharging = 8;
 constexpr std::uint8_t kFlagNoBattery = 128;
 
-// An attribute file's text without the surrounding white space; empty when the
-// file is missing or unreadable. Attribute files hold one short line, so a longer
-// file holds nothing we understand.
-std::string ReadAttribute(const fs::path& file) {
-    // Plain system calls: a sample reads a dozen of these files for every
-    // entry, and a stream costs more to set up than the read itself.
-    // Opened without blocking, and read only when it is a regular file (as every
-    // attribute is): a named pipe in its place would otherwise keep the sample,
-    // and with it the program, waiting for a writer.
-    char buffer[64];
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return {};
-    struct stat status {};
-    ssize_t size = -1;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        do {
-            size = ::read(fd, buffer, sizeof buffer);
-        } while (size < 0 && errno == EINTR);
-    }
-    ::close(fd);
-    if (size <= 0 || static_cast<std::size_t>(size) == sizeof buffer) return {};
-    std::string_view text(buffer, static_cast<std::size_t>(size));
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    text = text.substr(first, text.find_last_not_of(" \t\r\n") + 1 - first);
-    return std::string(text);
-}
-
-// The kernel's words ("Mains", "Not charging") compared as the daemon does, in any case.
-bool Is(const std::string& text, const char* word) {
-    return ::strcasecmp(text.c_str(), word) == 0;
-}
-
-std::optional<std::int64_t> ReadInteger(const fs::path& file) {
-    const std::string text = ReadAttribute(file);
-    const char* end = text.data() + text.size();
-    std::int64_t value = 0;
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
-// A reading that cannot be negative (an amount, a voltage, a time).
-std::optional<double> ReadAmount(const fs::path& folder, const char* name) {
-    const auto value = ReadInteger(folder / name);
-    if (!value || *value < 0) return std::nullopt;
-    return static_cast<double>(*value);
-}
-
-std::optional<double> ReadPositive(const fs::path& folder, const char* name) {
-    const auto value = ReadAmount(folder, name);
-    return value && *value > 0 ? value : std::nullopt;
-}
-
 // The design voltage that turns a battery's charge into energy (µV).
 double DesignVoltage(const fs::path& folder) {
-    for (const char* name : {"voltage_max_design", "voltage_min_design", "voltage_now"}) {
-        const auto volts = ReadAmount(folder, name);
-        if (volts && *volts > kMinVoltage) return *volts;
-    }
-    return kGuessedVoltage;
+    return FirstVoltage(folder, {"voltage_max_design", "voltage_min_design", "voltage_now"})
+        .value_or(kGuessedVoltage);
 }
 
 enum class State { Unknown, Charging, Discharging, Full, NotCharging };
@@ -106,17 +42,6 @@ State ReadState(const fs::path& folder) {
     if (Is(status, "Full")) return State::Full;
     if (Is(status, "Not charging")) return State::NotCharging;
     return State::Unknown;
-}
-
-// Mice, keyboards and other devices report their supplies with scope "Device".
-bool IsDeviceScope(const fs::path& folder) {
-    return Is(ReadAttribute(folder / "scope"), "Device");
-}
-
-// A bay without its battery reports present 0.
-bool IsPresent(const fs::path& folder) {
-    const auto present = ReadInteger(folder / "present");
-    return !(present && *present == 0);
 }
 
 // Supplies whose "online" tells whether the computer runs on external power:
@@ -281,20 +206,14 @@ void SysfsPowerSource::GetSystemPowerStatus(PowerStatus& status) {
     CompositeBattery batteries;
     bool online = false;
 
-    std::error_code error;
-    for (fs::directory_iterator it(folder_, error), end; !error && it != end; it.increment(error)) {
-        std::error_code ignored;
-        if (!it->is_directory(ignored)) continue;
-        const fs::path& folder = it->path();
-        if (IsDeviceScope(folder)) continue;
-        const std::string type = ReadAttribute(folder / "type");
+    ForEachSystemSupply(folder_, [&](const fs::path& folder, const std::string& type) {
         if (Is(type, "Battery")) {
             if (IsPresent(folder)) batteries.Add(ReadBattery(folder));
         } else if (IsLinePower(type, folder)) {
             const auto value = ReadInteger(folder / "online");
             online = online || (value && *value >= 1);
         }
-    }
+    });
 
     status = PowerStatus{};
     status.BatteryLifeTime = kUnknownLifeTime;

@@ -32,9 +32,12 @@ private:
 }  // namespace
 
 void DurableLogWriter::AppendLine(const std::string& path, const std::string& line) {
-    // The line in the ANSI code page, as the log has always been written; the
-    // path in the user's own characters, so that it names exactly that file.
-    const std::string record = Utf8ToAnsi(line) + "\r\n";
+    // The line in the ANSI code page, as the log has always been written.
+    AppendDurably(path, Utf8ToAnsi(line) + "\r\n", flush_);
+}
+
+// The path in the user's own characters, so that it names exactly that file.
+void AppendDurably(const std::string& path, const std::string& record, bool flush) {
     // Appending access only: every write goes to the end of the file, even
     // when someone else has made it longer since it was opened.
     FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
@@ -46,7 +49,7 @@ void DurableLogWriter::AppendLine(const std::string& path, const std::string& li
         ThrowSystemError(GetLastError());
     }
     if (written != record.size()) ThrowSystemError(ERROR_DISK_FULL);
-    if (flush_ && !FlushFileBuffers(file.get())) ThrowSystemError(GetLastError());
+    if (flush && !FlushFileBuffers(file.get())) ThrowSystemError(GetLastError());
     if (!file.Close()) ThrowSystemError(GetLastError());
 }
 

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "settings/DataFolder.h"
 #include "settings/DefaultLogPath.h"
 
 namespace tess {
@@ -31,6 +32,13 @@ std::string ComputeDefaultLogPath(const std::string& title) {
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return ComposeDefaultLogPath(folder, '/', title);
+}
+
+// Without an absolute state folder or a home, there is no folder of the user's.
+std::string ComputeDataFolder(const std::string& title) {
+    const std::string state = Env("XDG_STATE_HOME");
+    if ((state.empty() || state.front() != '/') && Env("HOME").empty()) return {};
+    return StateFolder() + '/' + FileNameStem(title);
 }
 
 }  // namespace tess

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "common/win32/WideText.h"
+#include "settings/DataFolder.h"
 #include "settings/DefaultLogPath.h"
 
 namespace tess {
@@ -26,6 +27,11 @@ std::string EnvironmentVariable(const wchar_t* name) {
 // "\<stem>.txt", the root of the current drive.
 std::string ComputeDefaultLogPath(const std::string& title) {
     return ComposeDefaultLogPath(EnvironmentVariable(L"TEMP"), '\\', title);
+}
+
+std::string ComputeDataFolder(const std::string& title) {
+    const std::string local = EnvironmentVariable(L"LOCALAPPDATA");
+    return local.empty() ? std::string() : local + '\\' + FileNameStem(title);
 }
 
 }  // namespace tess

@@ -4,8 +4,9 @@
 
 #include <utility>
 
-#include "common/win32/AnsiText.h"
 #include "common/win32/SystemError.h"
+#include "common/win32/WideText.h"
+#include "settings/win32/RegistryText.h"
 
 namespace tess {
 
@@ -28,7 +29,8 @@ HKEY RootOf(const RegistryKeyPlace& place) {
 class RunKey {
 public:
     explicit RunKey(const RegistryKeyPlace& place)
-        : result_(RegOpenKeyExA(RootOf(place), place.subkey.c_str(), 0, KEY_ALL_ACCESS, &key_)) {}
+        : result_(RegOpenKeyExW(RootOf(place), Utf8ToWide(place.subkey).c_str(), 0, KEY_ALL_ACCESS,
+                                &key_)) {}
     ~RunKey() {
         if (result_ == ERROR_SUCCESS) RegCloseKey(key_);
     }
@@ -43,25 +45,16 @@ private:
     LSTATUS result_;
 };
 
-// Writes a string value in the ANSI code page; the byte count covers the text
-// and its terminating zero.
-LSTATUS WriteValue(HKEY key, const std::string& name, DWORD type, const std::string& value) {
-    const std::string data = Utf8ToAnsi(value);
-    return RegSetValueExA(key, Utf8ToAnsi(name).c_str(), 0, type,
-                          reinterpret_cast<const BYTE*>(data.c_str()),
-                          static_cast<DWORD>(data.size() + 1));
-}
-
 // Whether the key holds the value `name`, as far as reading it tells; a key
 // that cannot be read may hold it.
 bool HasValue(const RegistryKeyPlace& place, const std::string& name) {
     HKEY key = nullptr;
     const LSTATUS opened =
-        RegOpenKeyExA(RootOf(place), place.subkey.c_str(), 0, KEY_QUERY_VALUE, &key);
+        RegOpenKeyExW(RootOf(place), Utf8ToWide(place.subkey).c_str(), 0, KEY_QUERY_VALUE, &key);
     if (opened == ERROR_FILE_NOT_FOUND) return false;
     if (opened != ERROR_SUCCESS) return true;
     const LSTATUS queried =
-        RegQueryValueExA(key, Utf8ToAnsi(name).c_str(), nullptr, nullptr, nullptr, nullptr);
+        RegQueryValueExW(key, Utf8ToWide(name).c_str(), nullptr, nullptr, nullptr, nullptr);
     RegCloseKey(key);
     return queried != ERROR_FILE_NOT_FOUND;
 }
@@ -95,7 +88,7 @@ std::optional<AutostartFailure> RunKeyEntry::SetKeyValue(AutostartScope scope,
     const RegistryKeyPlace& place = PlaceOf(scope);
     const RunKey key(place);
     if (key.result() != ERROR_SUCCESS) return Outcome(place, name, key.result());
-    return Outcome(place, name, WriteValue(key.get(), name, REG_SZ, RunCommand(programPath)));
+    return Outcome(place, name, SetStringValue(key.get(), name, RunCommand(programPath)));
 }
 
 std::optional<AutostartFailure> RunKeyEntry::DeleteKeyValue(AutostartScope scope,
@@ -109,7 +102,7 @@ std::optional<AutostartFailure> RunKeyEntry::DeleteKeyValue(AutostartScope scope
     if (key.result() != ERROR_SUCCESS) {
         return HasValue(place, name) ? Outcome(place, name, key.result()) : std::nullopt;
     }
-    const LSTATUS result = RegDeleteValueA(key.get(), Utf8ToAnsi(name).c_str());
+    const LSTATUS result = RegDeleteValueW(key.get(), Utf8ToWide(name).c_str());
     return Outcome(place, name, result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "engine/linux/SysfsBatteryDetails.h"
 #include "engine/linux/SysfsPowerSource.h"
 #include "settings/linux/IniSettingsStore.h"
 #include "settings/mStartUp.h"
@@ -16,6 +17,7 @@ namespace tess {
 PlatformServices MakePlatformServices() {
     PlatformServices services;
     services.power = std::make_unique<SysfsPowerSource>(SysfsPowerSource::DefaultFolder());
+    services.batteries = std::make_unique<SysfsBatteryDetails>(SysfsPowerSource::DefaultFolder());
     services.format = std::make_unique<QtDateTimeFormat>();
     services.store = std::make_unique<IniSettingsStore>(IniSettingsStore::DefaultFolder());
     services.launcher = std::make_unique<XdgLauncher>();

@@ -30,4 +30,8 @@ Form1Services AppServices::ForForm1(Ghost& ghost, HistoryView* history) {
             .history = history};
 }
 
+HealthSamplerServices AppServices::ForHealth() {
+    return {*platform.batteries, zonedClock, healthTimer, diagnostics, DefaultLedgerPath()};
+}
+
 }  // namespace tess

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "engine/BatteryDetails.h"
 #include "engine/DateTimeText.h"
 #include "engine/PowerStatus.h"
 #include "settings/AutostartEntry.h"
@@ -17,6 +18,7 @@ namespace tess {
 // The services that differ from one platform to the next.
 struct PlatformServices {
     std::unique_ptr<PowerSource> power;
+    std::unique_ptr<BatteryDetailsSource> batteries;
     std::unique_ptr<DateTimeFormat> format;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<Launcher> launcher;

@@ -2,27 +2,21 @@
 
 #include <QTimer>
 
-#include "ui/TickTimer.h"
+#include "ui/GridTickTimer.h"
 
 namespace tess {
 
-// The tick timer over a QTimer of the user-interface thread.
-class QtTickTimer : public TickTimer {
+// The tick timer over a single-shot QTimer of the user-interface thread, set
+// again for each tick of the grid.
+class QtTickTimer : public GridTickTimer {
 public:
-    QtTickTimer();
-    int Interval() const override { return interval_; }
-    void SetInterval(int milliseconds) override;
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override;
-    void OnTick(std::function<void()> handler) override;
+    explicit QtTickTimer(SteadyNow now = SteadyClockNow);
 
 private:
-    void Apply();
+    void Arm(int milliseconds) override { timer_.start(milliseconds); }
+    void Disarm() override { timer_.stop(); }
 
     QTimer timer_;
-    int interval_ = 0;
-    bool enabled_ = true;
-    std::function<void()> handler_;
 };
 
 }  // namespace tess

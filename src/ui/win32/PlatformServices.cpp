@@ -2,6 +2,7 @@
 
 #include "common/Files.h"
 #include "engine/win32/Win32DateTimeFormat.h"
+#include "engine/win32/SetupDiBatteryDevices.h"
 #include "engine/win32/Win32PowerSource.h"
 #include "settings/mStartUp.h"
 #include "settings/win32/RegistrySettingsStore.h"
@@ -15,6 +16,7 @@ namespace tess {
 PlatformServices MakePlatformServices() {
     PlatformServices services;
     services.power = std::make_unique<Win32PowerSource>();
+    services.batteries = std::make_unique<Win32BatteryDetails>();
     services.format = std::make_unique<Win32DateTimeFormat>();
     services.store = std::make_unique<RegistrySettingsStore>();
     services.launcher = std::make_unique<Win32Launcher>();

@@ -24,9 +24,13 @@ Form1Services Win32AppServices::ForForm1(Ghost& ghost, HistoryView* history) {
             .trayShell = trayShell,
             .trayWait = trayWait,
             .ghost = ghost,
-            .yield = [] { DispatchPendingMessages(); },
+            .yield = [] { DispatchPendingMessages(HandleProgramKeys); },
             .endProcess = EndProcess,
             .history = history};
+}
+
+HealthSamplerServices Win32AppServices::ForHealth() {
+    return {batteries, zonedClock, healthTimer, diagnostics, DefaultLedgerPath()};
 }
 
 }  // namespace tess

@@ -1,7 +1,13 @@
 #include "ui/Application.h"
+
+#include "common/win32/MessagePump.h"
+#include "common/win32/Win32Dialogs.h"
+#include "ui/HealthSampler.h"
+#include "ui/RunReported.h"
 #include "ui/win32/ComApartment.h"
 #include "ui/win32/MutexOneCopy.h"
 #include "ui/win32/ProcessEnd.h"
+#include "ui/win32/ProgramKeys.h"
 #include "ui/win32/Win32AppServices.h"
 #include "ui/win32/Win32Form1.h"
 #include "ui/win32/Win32Ghost.h"
@@ -18,11 +24,7 @@ int RunMessageLoop() {
     while (!ProcessEnded()) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0) return got == 0 ? static_cast<int>(message.wParam) : 1;
-        if (Win32Window::PreTranslate(message) || Win32HistoryWindow::PreTranslate(message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        HandleMessage(message, HandleProgramKeys);
     }
     return 0;
 }
@@ -31,29 +33,41 @@ int RunMessageLoop() {
 
 // Every way of asking the program to end runs the main window's close handling,
 // which ends the process: the window's close (close box, system menu, Alt+F4)
-// and the end of the session.
+// and the end of the session. A start that fails is reported in a box of its own.
 int RunApplication(int /*argc*/, char** /*argv*/) {
-    // A later start shows the running copy's window and ends here, before it
-    // reads or writes anything.
-    std::function<bool()> anotherStart;
-    MutexOneCopy oneCopy;
-    if (!oneCopy.Claim([&anotherStart] { return !anotherStart || anotherStart(); })) {
-        return 0;
-    }
+    Win32Dialogs dialogs;
+    return RunReported(dialogs, [](const StartStep& step) {
+        // A later start shows the running copy's window and ends here, before
+        // it reads or writes anything.
+        step(100);
+        std::function<bool()> anotherStart;
+        MutexOneCopy oneCopy;
+        if (!oneCopy.Claim([&anotherStart] { return !anotherStart || anotherStart(); })) {
+            return 0;
+        }
 
-    // COM for the shell and the imaging component.
-    const ComApartment com;
-    Win32AppServices services;
-    Win32Ghost ghost(services.ForGhost());
-    Win32HistoryWindow history(services.format);
-    Win32Form1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
-    Form1& form = window.Logic();
+        step(102);
+        // COM for the shell and the imaging component.
+        const ComApartment com;
+        Win32AppServices services;
+        step(104);
+        Win32Ghost ghost(services.ForGhost());
+        step(106);
+        Win32HistoryWindow history(services.format);
+        step(108);
+        Win32Form1 window(services.ForForm1(ghost.Logic(), &history.Logic()));
+        Form1& form = window.Logic();
+        HealthSampler health(services.ForHealth());
 
-    anotherStart = [&form] { return form.AnotherStart(); };
-    form.Form_Load();
-    // A window the load left minimised goes into the tray here, with its balloon.
-    form.Show();
-    return RunMessageLoop();
+        step(110);
+        anotherStart = [&form] { return form.AnotherStart(); };
+        form.Form_Load();
+        // A window the load left minimised goes into the tray here, with its balloon.
+        form.Show();
+        health.Start();
+        step(112);
+        return RunMessageLoop();
+    });
 }
 
 }  // namespace tess

@@ -11,6 +11,7 @@
 #include "ui/PointerSetting.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/ProcessEnd.h"
+#include "ui/win32/WorkArea.h"
 
 namespace tess {
 
@@ -304,12 +305,10 @@ void Win32Window::FitToWorkArea(const RECT* suggested) {
     RECT frame{0, 0, 0, 0};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
     const SIZE frameSize{frame.right - frame.left, frame.bottom - frame.top};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(suggested != nullptr ? MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
-                                         : MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST),
-                    &monitor);
-    const RECT& work = monitor.rcWork;
+    RECT now;
+    GetWindowRect(window_, &now);
+    const RECT& from = suggested != nullptr ? *suggested : now;
+    const RECT work = WorkAreaOf(from);
     const int verticalBar = GetSystemMetricsForDpi(SM_CXVSCROLL, dpi_);
     const int horizontalBar = GetSystemMetricsForDpi(SM_CYHSCROLL, dpi_);
 
@@ -327,12 +326,10 @@ void Win32Window::FitToWorkArea(const RECT* suggested) {
     UpdateScrollBars();
     const SIZE outer{frameSize.cx + view_.cx + (vertical ? verticalBar : 0),
                      frameSize.cy + view_.cy + (horizontal ? horizontalBar : 0)};
-    RECT now;
-    GetWindowRect(window_, &now);
-    const RECT& from = suggested != nullptr ? *suggested : now;
-    const int left = std::max(work.left, std::min<LONG>(from.left, work.right - outer.cx));
-    const int top = std::max(work.top, std::min<LONG>(from.top, work.bottom - outer.cy));
-    SetWindowPos(window_, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place =
+        FitInto({from.left, from.top, from.left + outer.cx, from.top + outer.cy}, work);
+    SetWindowPos(window_, nullptr, place.left, place.top, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     // The frame and the scroll bars may take other sizes than the system's
     // metrics said: the window makes up for what its client area lacks or has
     // too much, and the view is the client area it then has.

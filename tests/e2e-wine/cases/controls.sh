@@ -10,6 +10,12 @@ E2E_LISTVIEW2=1015
 # The program's settings and its Run value.
 E2E_RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 
+# A name in letters that the ANSI code page of the English prefix (1252) lacks,
+# as a user's profile folder may have them. They are letters of its OEM code
+# page (437), in which `wine reg query` writes, so that what the registry holds
+# reads back whole.
+E2E_NAME_OUTSIDE_THE_CODE_PAGE='ΦΩΣ'
+
 # Starts the program and waits for its window and its tray icon.
 e2e_start_to_window() {
     e2e_start_app

@@ -11,9 +11,6 @@ HISTORY_LEVEL_LINE='#1F63B4'
 # The summary's id among the history window's controls.
 HISTORY_SUMMARY=1000
 
-# A pop-up menu shows.
-history_menu_shown() { e2e_probe menu >/dev/null 2>&1; }
-
 # history_summary: the summary's text, on one line.
 history_summary() { e2e_control "$HISTORY_TITLE" "$HISTORY_SUMMARY" | cut -d' ' -f9-; }
 
@@ -47,7 +44,7 @@ case_history_opens_from_the_context_menu_and_with_ctrl_h() {
     list=$(e2e_control Tessaline "$E2E_LISTVIEW1")
     read -r _ _ _ _ x y w h _ <<<"$list"
     e2e_click_at $((x + w / 2)) $((y + h / 2)) 3
-    e2e_wait_for "the log list's context menu" history_menu_shown || return 1
+    e2e_wait_for "the log list's context menu" e2e_menu_shown || return 1
     xdotool key Down Return
     history_expect_chart history_from_menu || return 1
     # Every line of the week read back in the writer's format.
@@ -81,4 +78,31 @@ case_history_opens_from_the_context_menu_and_with_ctrl_h() {
     xdotool key --clearmodifiers alt+F4
     e2e_wait_app_exit
     e2e_expect_clean_end
+}
+
+# history_inside_the_work_area: the history window lies inside the desktop
+# above its taskbar, its caption and close box among what can be seen.
+history_inside_the_work_area() {
+    local x y w h taskbar_top
+    read -r _ _ _ x y w h <<<"$(e2e_window_state "$HISTORY_TITLE")"
+    read -r _ taskbar_top _ _ <<<"$(e2e_probe taskbar)"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "${E2E_DESKTOP_SIZE%x*}" ] &&
+        [ $((y + h)) -le "$taskbar_top" ]
+}
+
+# At 192 dots per inch the history's layout is larger than the desktop: the
+# window stands inside the work area, its charts drawn over the whole of their
+# surfaces (history_192dpi.png).
+case_history_at_192_dpi_fits_the_work_area() {
+    e2e_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+    e2e_write_week "$(e2e_log_file)" '+%-m/%-d/%Y %-I:%M:%S %p' ' 12:00:00 AM'
+    e2e_start_to_window
+    e2e_activate Tessaline
+    xdotool key --clearmodifiers ctrl+h
+    history_expect_chart history_192dpi || return 1
+    history_inside_the_work_area ||
+        e2e_fail "the history window stands at $(e2e_window_state "$HISTORY_TITLE")"
+    e2e_close "$HISTORY_TITLE"
+    e2e_wait_for "the history to close" e2e_window_hidden "$HISTORY_TITLE"
+    e2e_close_and_expect_clean_end
 }

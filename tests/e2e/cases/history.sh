@@ -69,17 +69,17 @@ case_history_opens_from_the_context_menu_and_with_ctrl_h() {
     e2e_wait_for "the history to close" e2e_is_not_viewable "$history"
     e2e_is_viewable "$window" || e2e_fail "the main window went with the history"
 
-    xdotool windowactivate --sync "$window"
+    e2e_focus "$window"
     xdotool key --clearmodifiers ctrl+h
     history=$(e2e_window_titled "Battery History")
     history_expect_chart "$history" history_from_ctrl_h
 
     # A new entry shows in the open window.
-    xdotool windowactivate --sync "$window"
+    e2e_focus "$window"
     # shellcheck disable=SC2086
     e2e_click_at "$window" $HISTORY_LOG_NOW_AT
     e2e_wait_for "the new entry" e2e_log_has_lines 1010
-    xdotool windowactivate --sync "$history"
+    e2e_focus "$history"
     e2e_wait_for "the history to take the new entry" history_summary_changed "$history" \
         history_from_ctrl_h
     e2e_screenshot history_after_an_entry "$history"

@@ -29,7 +29,7 @@ case_retyping_the_log_path_logs_to_the_old_one_until_enter() {
     window=$(e2e_main_window)
     e2e_wait_for "entries in the old log" log_path_has_lines "$folder/a.txt" 2
 
-    xdotool windowactivate --sync "$window"
+    e2e_focus "$window"
     # shellcheck disable=SC2086
     e2e_click_at "$window" $LOG_PATH_BOX_AT
     xdotool key --delay "$LOG_PATH_KEY_DELAY" End BackSpace BackSpace BackSpace BackSpace BackSpace

@@ -69,3 +69,27 @@ case_a_killed_copy_does_not_block_the_next_start() {
     e2e_main_window >/dev/null
     e2e_tray_icon >/dev/null
 }
+
+# A copy that hangs (stopped: it holds its lock and answers nothing): a later
+# start gives up once its ten seconds of waiting for an answer are over, and
+# ends without logging beside it.
+case_a_later_start_gives_up_on_a_copy_that_hangs() {
+    e2e_fake_power battery 75 5400
+    e2e_write_settings OftenIndex=1 StartStopState=On
+    e2e_start_app
+    e2e_main_window >/dev/null
+    e2e_wait_for "an entry" e2e_log_has_lines 1
+    kill -STOP "$E2E_APP_PID"
+    local lines status=0
+    lines=$(e2e_log_line_count)
+    e2e_start_later
+    E2E_TIMEOUT=$((E2E_TIMEOUT + 10)) e2e_wait_for "the later start to give up" \
+        e2e_not_alive "$LATER_PID"
+    wait "$LATER_PID" || status=$?
+    e2e_note "the later start ended with status $status, saying: $(head -c 200 \
+        "$E2E_CASE_ARTIFACTS/later.log")"
+    [ "$(e2e_log_line_count)" -eq "$lines" ] || e2e_fail "an entry was logged beside the hung copy"
+    one_copy_count_is 1 || e2e_fail "$(one_copy_pids | wc -l) copies run"
+    kill -CONT "$E2E_APP_PID"
+    e2e_wait_for "the copy to log again" e2e_log_has_lines $((lines + 1))
+}

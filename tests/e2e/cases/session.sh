@@ -10,8 +10,9 @@ session_start_manager() {
     SESSION_EVENTS="$E2E_CASE_DIR/session.events"
     mkfifo "$commands"
     "$E2E_SESSION_MANAGER" <"$commands" >"$SESSION_EVENTS" 2>&1 &
-    # Held open for the whole case: the manager ends when the case does.
-    exec 7>"$commands"
+    # Held open for the whole case: the manager ends when the case does. Read
+    # and write, so that the open never waits for a reader.
+    exec 7<>"$commands"
     e2e_wait_for "the session manager's address" session_saw 'local/' 1
     E2E_SESSION_MANAGER_ADDRESS=$(head -n 1 "$SESSION_EVENTS")
 }

@@ -3,6 +3,13 @@
 # time; the icon brings the window back; every way of ending runs the program's
 # own shutdown, which ends it with status 0 and takes the icon away.
 
+# tray_restored_seeing_balloons <window>: e2e_is_restored, noting in
+# TRAY_BALLOON_SEEN a balloon seen on the way.
+tray_restored_seeing_balloons() {
+    if e2e_find_balloon >/dev/null; then TRAY_BALLOON_SEEN=1; fi
+    e2e_is_restored "$1"
+}
+
 case_minimising_hides_into_the_tray_with_one_balloon() {
     e2e_fake_power battery 75 5400
     e2e_start_app
@@ -26,11 +33,13 @@ case_minimising_hides_into_the_tray_with_one_balloon() {
 
     e2e_minimise "$window"
     e2e_wait_for "the window to hide again" e2e_is_hidden_in_tray "$window"
-    ! e2e_poll 1.5 e2e_find_balloon >/dev/null || e2e_fail "a second balloon in the same run"
     e2e_screenshot tray_without_balloon
 
+    # A second balloon would show for five seconds from the minimise, so while
+    # the click on the icon, taken after it, brings the window back.
     e2e_click_icon "$icon" 3
-    e2e_wait_for "the window to come back on a right click" e2e_is_restored "$window"
+    e2e_wait_for "the window to come back on a right click" tray_restored_seeing_balloons "$window"
+    [ -z "${TRAY_BALLOON_SEEN:-}" ] || e2e_fail "a second balloon in the same run"
     [ "$(e2e_window_size "$window")" = 536x571 ] ||
         e2e_fail "the window came back at $(e2e_window_size "$window")"
 

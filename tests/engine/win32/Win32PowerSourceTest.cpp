@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -45,65 +44,39 @@ BOOL __stdcall LaptopQuery(SYSTEM_POWER_STATUS* record) {
     return TRUE;
 }
 
-TEST(Win32PowerSourceTest, AFailedQueryGivesAZeroRecord) {
-    Win32PowerSource source(&FailingQuery);
+// The record as the query leaves it, field by field, and the line logged of it.
+struct QueryCase {
+    const char* name;
+    BOOL(__stdcall* query)(SYSTEM_POWER_STATUS*);
+    PowerStatus expected;
+    const char* line;
+};
+
+class Win32PowerSourceTest : public ::testing::TestWithParam<QueryCase> {};
+
+TEST_P(Win32PowerSourceTest, CopiesEveryFieldOfTheRecord) {
+    Win32PowerSource source(GetParam().query);
     PowerStatus status{0xAB, 0xAB, 0xAB, 0xAB, 0xABABABAB, 0xABABABAB};
     source.GetSystemPowerStatus(status);
-    EXPECT_EQ(status.ACLineStatus, 0);
-    EXPECT_EQ(status.BatteryFlag, 0);
-    EXPECT_EQ(status.BatteryLifePercent, 0);
-    EXPECT_EQ(status.SystemStatusFlag, 0);
-    EXPECT_EQ(status.BatteryLifeTime, 0u);
-    EXPECT_EQ(status.BatteryFullLifeTime, 0u);
+    const PowerStatus& expected = GetParam().expected;
+    EXPECT_EQ(status.ACLineStatus, expected.ACLineStatus);
+    EXPECT_EQ(status.BatteryFlag, expected.BatteryFlag);
+    EXPECT_EQ(status.BatteryLifePercent, expected.BatteryLifePercent);
+    EXPECT_EQ(status.SystemStatusFlag, expected.SystemStatusFlag);
+    EXPECT_EQ(status.BatteryLifeTime, expected.BatteryLifeTime);
+    EXPECT_EQ(status.BatteryFullLifeTime, expected.BatteryFullLifeTime);
+    EXPECT_EQ(LoggedLine(source), GetParam().line);
 }
 
-TEST(Win32PowerSourceTest, AFailedQueryLogsAnEmptyBattery) {
-    Win32PowerSource source(&FailingQuery);
-    EXPECT_EQ(LoggedLine(source),
-              "12/7/2026 6:01:43 AM Battery Level is 0% (0 Hours, 0 Minutes, 0 Seconds "
-              "remaining on battery).");
-}
-
-TEST(Win32PowerSourceTest, CopiesEveryFieldOfTheRecord) {
-    Win32PowerSource source(&LaptopQuery);
-    PowerStatus status;
-    source.GetSystemPowerStatus(status);
-    EXPECT_EQ(status.ACLineStatus, 0);
-    EXPECT_EQ(status.BatteryFlag, 9);
-    EXPECT_EQ(status.BatteryLifePercent, 87);
-    EXPECT_EQ(status.SystemStatusFlag, 1);
-    EXPECT_EQ(status.BatteryLifeTime, 8100u);
-    EXPECT_EQ(status.BatteryFullLifeTime, 20000u);
-    EXPECT_EQ(LoggedLine(source),
-              "12/7/2026 6:01:43 AM Battery Level is 87% (2 Hours, 15 Minutes, 0 Seconds "
-              "remaining on battery).");
-}
-
-TEST(Win32PowerSourceTest, ReadsTheSystemsRecord) {
-    Win32PowerSource source;
-    PowerStatus status;
-    source.GetSystemPowerStatus(status);
-    const std::string line = LoggedLine(source);
-    RecordProperty("record", "AC " + std::to_string(status.ACLineStatus) + ", flag " +
-                                 std::to_string(status.BatteryFlag) + ", " +
-                                 std::to_string(status.BatteryLifePercent) + " %, " +
-                                 std::to_string(static_cast<std::int32_t>(status.BatteryLifeTime)) +
-                                 " s");
-    RecordProperty("logged_line", line);
-    if (status.ACLineStatus == 1) {
-        EXPECT_EQ(line, "12/7/2026 6:01:43 AM Running on AC Power");
-    } else {
-        EXPECT_NE(line.find(" Battery Level is " + std::to_string(status.BatteryLifePercent) + "%"),
-                  std::string::npos);
-    }
-    // A machine without a system battery, such as the desktop the tests run
-    // on, reports mains power, an unknown charge and an unknown time.
-    if (status.BatteryFlag == 128) {
-        EXPECT_EQ(status.ACLineStatus, 1);
-        EXPECT_EQ(status.BatteryLifePercent, kUnknownPercent);
-        EXPECT_EQ(status.BatteryLifeTime, kUnknownLifeTime);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Queries, Win32PowerSourceTest,
+    ::testing::Values(QueryCase{"Failed", &FailingQuery, {0, 0, 0, 0, 0, 0},
+                                "12/7/2026 6:01:43 AM Battery Level is 0% (0 Hours, 0 Minutes, 0 "
+                                "Seconds remaining on battery)."},
+                      QueryCase{"Laptop", &LaptopQuery, {0, 9, 87, 1, 8100, 20000},
+                                "12/7/2026 6:01:43 AM Battery Level is 87% (2 Hours, 15 Minutes, 0 "
+                                "Seconds remaining on battery)."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tess

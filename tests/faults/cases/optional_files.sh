@@ -38,7 +38,8 @@ fault_hover_around() {
     fault_point_twips "$window" $FAULT_LOG_NOW
     sleep 0.2
     fault_point_twips "$window" 4020 6940
-    xdotool windowactivate --sync "$window" key --clearmodifiers F1
+    e2e_focus "$window"
+    xdotool key --clearmodifiers F1
     e2e_wait_for "the support window" fault_question_box >/dev/null
     support=$(fault_question_box)
     size=$(e2e_window_size "$support")

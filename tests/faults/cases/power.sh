@@ -59,13 +59,14 @@ fault_power_folder_is_a_link_loop() {
     ln -s "$TESSALINE_POWER_SUPPLY_DIR" "$TESSALINE_POWER_SUPPLY_DIR"
 }
 fault_power_folder_missing() { rm -rf "$TESSALINE_POWER_SUPPLY_DIR"; }
-# Without read permission (root reads any folder, so only for others).
+# Without read permission (the case runs the program as a user without rights over it).
 fault_power_folder_unreadable() {
     rm -rf "$TESSALINE_POWER_SUPPLY_DIR"
     e2e_fake_power_in_place battery 50 600
-    fault_is_root || chmod 000 "$TESSALINE_POWER_SUPPLY_DIR"
+    chmod 000 "$TESSALINE_POWER_SUPPLY_DIR"
 }
 fault_power_supplies_are_files() {
+    e2e_fake_power_in_place ac
     rm -rf "${TESSALINE_POWER_SUPPLY_DIR:?}"/*
     echo Battery >"$TESSALINE_POWER_SUPPLY_DIR/BAT0"
     echo Mains >"$TESSALINE_POWER_SUPPLY_DIR/AC"
@@ -128,6 +129,7 @@ case_power_attribute_files_go_bad_while_logging() {
 }
 
 case_power_supply_folder_unreadable_while_logging() {
+    e2e_as_user
     fault_start_logging_on_battery
     fault_log_through fault_power_folder_is_a_file fault_power_folder_is_a_link_loop \
         fault_power_folder_missing fault_power_folder_unreadable fault_power_supplies_are_files

@@ -8,8 +8,8 @@ foreign=
 for dll in $dlls; do
     case $dll in
     advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | \
-        ole32.dll | oleaut32.dll | shell32.dll | shlwapi.dll | user32.dll | uxtheme.dll | \
-        version.dll | windowscodecs.dll) ;;
+        ole32.dll | oleaut32.dll | setupapi.dll | shell32.dll | shlwapi.dll | user32.dll | \
+        uxtheme.dll | version.dll | windowscodecs.dll) ;;
     *) foreign="$foreign $dll" ;;
     esac
 done

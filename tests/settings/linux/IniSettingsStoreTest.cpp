@@ -11,6 +11,7 @@
 #include "ScopedEnv.h"
 #include "TempDir.h"
 #include "common/Error.h"
+#include "linux/ScopedUnprivilegedUser.h"
 #include "settings/Settings.h"
 #include "settings/linux/IniSettingsStore.h"
 
@@ -18,6 +19,7 @@ namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FolderNames;
 using test::ReadAll;
 using test::ScopedEnv;
 using test::TempDir;
@@ -31,24 +33,12 @@ protected:
     void Put(const std::string& key, const std::string& value) {
         store.Write(kSettingsApplication, kSettingsSection, key, value);
     }
-    std::vector<std::string> FolderEntries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
 
     TempDir dir;
     std::string folder = dir.File("config");
     std::string file = dir.File("config/Quorvane.conf");
     IniSettingsStore store{folder};
 };
-
-TEST_F(IniSettingsStoreTest, TheFileIsNamedAfterTheApplication) {
-    EXPECT_EQ(store.FilePath("Quorvane"), file);
-}
 
 TEST_F(IniSettingsStoreTest, MissingFileGivesTheFallbackAndCreatesNothing) {
     EXPECT_EQ(Get(keys::kOftenIndex, "5"), "5");
@@ -66,7 +56,7 @@ TEST_F(IniSettingsStoreTest, WrittenValueIsReadBackInAQSettingsStyleFile) {
     EXPECT_EQ(Get(keys::kOftenIndex), "3");
     EXPECT_EQ(IniSettingsStore(folder).Read("Quorvane", "Tessaline", "OftenIndex", ""), "3");
     EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=3\n");
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Quorvane.conf"});
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"Quorvane.conf"});
 }
 
 TEST_F(IniSettingsStoreTest, RewritingAKeyReplacesItsLine) {
@@ -76,30 +66,52 @@ TEST_F(IniSettingsStoreTest, RewritingAKeyReplacesItsLine) {
     EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=4\nText1=/tmp/log.txt\n");
 }
 
-TEST_F(IniSettingsStoreTest, NamesAreCaseSensitive) {
-    WriteAll(file, "[tessaline]\nOftenIndex=1\n[Tessaline]\noftenindex=2\n");
-    EXPECT_EQ(Get(keys::kOftenIndex), "<none>");
+// A file as found, the value it gives for a key, and the file once that key
+// is written (nothing written where no value is given).
+struct FileCase {
+    const char* name;
+    const char* before;
+    const char* key;
+    const char* read;
+    const char* written;
+    const char* after;
+};
+
+class IniSettingsFileTest : public IniSettingsStoreTest,
+                            public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(IniSettingsFileTest, ReadsAndRewritesOnlyTheKeysLine) {
+    const FileCase& c = GetParam();
+    WriteAll(file, c.before);
+    EXPECT_EQ(Get(c.key), c.read);
+    if (c.written == nullptr) return;
+    Put(c.key, c.written);
+    EXPECT_EQ(ReadAll(file), c.after);
+    EXPECT_EQ(Get(c.key), c.written);
 }
 
-TEST_F(IniSettingsStoreTest, LaterDuplicateWinsAndAWriteLeavesOneLine) {
-    WriteAll(file, "[Tessaline]\nOftenIndex=1\nOftenIndex=2\n");
-    EXPECT_EQ(Get(keys::kOftenIndex), "2");
-    Put(keys::kOftenIndex, "3");
-    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=3\n");
-}
-
-TEST_F(IniSettingsStoreTest, KeyWithASpaceIsPercentEncoded) {
-    Put(keys::kWindowsStartup, kOn);
-    EXPECT_EQ(ReadAll(file), "[Tessaline]\nWindows%20Startup=On\n");
-    EXPECT_EQ(Get(keys::kWindowsStartup), kOn);
-}
-
-TEST_F(IniSettingsStoreTest, KeyWithASpaceWrittenPlainlyIsReadAndReplaced) {
-    WriteAll(file, "[Tessaline]\nWindows Startup=On\n");
-    EXPECT_EQ(Get(keys::kWindowsStartup), kOn);
-    Put(keys::kWindowsStartup, kOff);
-    EXPECT_EQ(ReadAll(file), "[Tessaline]\nWindows%20Startup=Off\n");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, IniSettingsFileTest,
+    ::testing::Values(
+        FileCase{"NamesAreCaseSensitive", "[tessaline]\nOftenIndex=1\n[Tessaline]\noftenindex=2\n",
+                 keys::kOftenIndex, "<none>", nullptr, nullptr},
+        FileCase{"LaterDuplicateWinsAndAWriteLeavesOneLine",
+                 "[Tessaline]\nOftenIndex=1\nOftenIndex=2\n", keys::kOftenIndex, "2", "3",
+                 "[Tessaline]\nOftenIndex=3\n"},
+        FileCase{"KeyWithASpaceIsPercentEncoded", "", keys::kWindowsStartup, "<none>", kOn,
+                 "[Tessaline]\nWindows%20Startup=On\n"},
+        FileCase{"KeyWithASpaceWrittenPlainlyIsReadAndReplaced",
+                 "[Tessaline]\nWindows Startup=On\n", keys::kWindowsStartup, kOn, kOff,
+                 "[Tessaline]\nWindows%20Startup=Off\n"},
+        FileCase{"WriteAfterALastLineWithoutNewline", "[Tessaline]\nOftenIndex=1", keys::kText1,
+                 "<none>", "/tmp/x.txt", "[Tessaline]\nOftenIndex=1\nText1=/tmp/x.txt\n"},
+        // Editors that save UTF-8 with a byte order mark put it before the first section.
+        FileCase{"ByteOrderMarkIsReadPastAndKept", "\xEF\xBB\xBF[Tessaline]\r\nOftenIndex=1\r\n",
+                 keys::kOftenIndex, "1", "3", "\xEF\xBB\xBF[Tessaline]\r\nOftenIndex=3\r\n"},
+        FileCase{"ByteOrderMarkCountsOnlyAtTheStart",
+                 "[Other]\n\xEF\xBB\xBF[Tessaline]\nOftenIndex=1\n", keys::kOftenIndex, "<none>",
+                 nullptr, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(IniSettingsStoreTest, OtherNamesAreEncodedLikeQSettings) {
     store.Write("Quorvane", "My Section", "Größe/x", "1");
@@ -149,12 +161,6 @@ TEST_F(IniSettingsStoreTest, WriteKeepsEverythingElseInTheFile) {
     EXPECT_EQ(store.Read("Quorvane", "Other", "OftenIndex", ""), "9");
 }
 
-TEST_F(IniSettingsStoreTest, WriteAfterALastLineWithoutNewline) {
-    WriteAll(file, "[Tessaline]\nOftenIndex=1");
-    Put(keys::kText1, "/tmp/x.txt");
-    EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=1\nText1=/tmp/x.txt\n");
-}
-
 TEST_F(IniSettingsStoreTest, BinaryJunkIsKeptAndTheValueAddedAfterIt) {
     std::string junk =
         "\x7f"
@@ -166,20 +172,6 @@ TEST_F(IniSettingsStoreTest, BinaryJunkIsKeptAndTheValueAddedAfterIt) {
     Put(keys::kOftenIndex, "3");
     EXPECT_EQ(Get(keys::kOftenIndex), "3");
     EXPECT_EQ(ReadAll(file).substr(0, junk.size()), junk);
-}
-
-// Editors that save UTF-8 with a byte order mark put it before the first section.
-TEST_F(IniSettingsStoreTest, ByteOrderMarkIsReadPastAndKept) {
-    WriteAll(file, "\xEF\xBB\xBF[Tessaline]\r\nOftenIndex=1\r\n");
-    EXPECT_EQ(Get(keys::kOftenIndex), "1");
-
-    Put(keys::kOftenIndex, "3");
-    EXPECT_EQ(ReadAll(file), "\xEF\xBB\xBF[Tessaline]\r\nOftenIndex=3\r\n");
-}
-
-TEST_F(IniSettingsStoreTest, ByteOrderMarkCountsOnlyAtTheStart) {
-    WriteAll(file, "[Other]\n\xEF\xBB\xBF[Tessaline]\nOftenIndex=1\n");
-    EXPECT_EQ(Get(keys::kOftenIndex), "<none>");
 }
 
 // The failure of an operation names the settings file and, when given, the reason.
@@ -219,8 +211,8 @@ TEST_F(IniSettingsStoreTest, PermissionsOfTheFileAreKept) {
 }
 
 TEST_F(IniSettingsStoreTest, UnreadableFileFailsToReadAndIsNotOverwritten) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root can read any file";
     WriteAll(file, "[Tessaline]\nOftenIndex=1\n");
+    const test::ScopedUnprivilegedUser user(dir.path());
     fs::permissions(file, fs::perms::none);
     ExpectFailureNaming([&] { Get(keys::kOftenIndex, "5"); }, file, "Permission denied");
     ExpectFailureNaming([&] { Put(keys::kOftenIndex, "2"); }, file, "Permission denied");
@@ -240,8 +232,8 @@ TEST_F(IniSettingsStoreTest, FolderThatCannotBeCreatedFailsNamingIt) {
 }
 
 TEST_F(IniSettingsStoreTest, ReadOnlyFolderFailsAndLeavesTheFileAlone) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root can write to any folder";
     WriteAll(file, "[Tessaline]\nOftenIndex=1\n");
+    const test::ScopedUnprivilegedUser user(dir.path());
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     try {
         Put(keys::kOftenIndex, "2");
@@ -251,7 +243,7 @@ TEST_F(IniSettingsStoreTest, ReadOnlyFolderFailsAndLeavesTheFileAlone) {
         EXPECT_NE(std::string(e.what()).find("Permission denied"), std::string::npos) << e.what();
     }
     EXPECT_EQ(ReadAll(file), "[Tessaline]\nOftenIndex=1\n");
-    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Quorvane.conf"});
+    EXPECT_EQ(FolderNames(folder), std::vector<std::string>{"Quorvane.conf"});
 }
 
 TEST(IniSettingsStoreFolderTest, DefaultFolderIsXdgConfigHomeOrDotConfig) {

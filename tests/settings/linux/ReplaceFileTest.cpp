@@ -14,15 +14,10 @@ namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FolderNames;
 using test::ReadAll;
 using test::TempDir;
 using test::WriteAll;
-
-std::vector<std::string> Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::directory_iterator(folder)) names.push_back(item.path().filename());
-    return names;
-}
 
 // A settings file kept in a dotfiles repository: the link stays as it points,
 // and the file it leads to takes the new content.
@@ -57,8 +52,8 @@ TEST_P(ReplaceFileLinkTest, WritesTheTargetAndKeepsTheLink) {
     ASSERT_EQ(ReplaceFile(dir.File("config/Quorvane.conf"), "[Tessaline]\nOftenIndex=4\n"), 0);
     EXPECT_EQ(fs::read_symlink(dir.File("config/Quorvane.conf")), link);
     EXPECT_EQ(ReadAll(target), "[Tessaline]\nOftenIndex=4\n");
-    EXPECT_EQ(Names(dir.File("dotfiles")), std::vector<std::string>{"Quorvane.conf"});
-    EXPECT_EQ(Names(dir.File("config")).size(), c.further != nullptr ? 2u : 1u);
+    EXPECT_EQ(FolderNames(dir.File("dotfiles")), std::vector<std::string>{"Quorvane.conf"});
+    EXPECT_EQ(FolderNames(dir.File("config")).size(), c.further != nullptr ? 2u : 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -23,6 +23,7 @@ namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FolderNames;
 using test::ReadAll;
 using test::ScopedEnv;
 using test::TempDir;
@@ -40,14 +41,6 @@ std::optional<std::string> ValueOf(const std::string& content, const std::string
     if (start == std::string::npos) return std::nullopt;
     const auto begin = start + prefix.size();
     return content.substr(begin, content.find('\n', begin) - begin);
-}
-
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& item : fs::directory_iterator(folder)) {
-        names.push_back(item.path().filename().string());
-    }
-    return names;
 }
 
 class XdgAutostartEntryTest : public ::testing::Test {
@@ -78,7 +71,7 @@ TEST_F(XdgAutostartEntryTest, AddWritesAValidDesktopEntryMachineWide) {
     EXPECT_EQ(fs::status(MachineFile()).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::others_read);
-    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+    EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
               std::vector<std::string>{"example.quorvane.Tessaline.desktop"});
 }
 
@@ -218,7 +211,7 @@ TEST_F(XdgAutostartEntryTest, EntryThatCannotBeReplacedIsReportedAndNoTemporaryF
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->location, MachineFile());
     EXPECT_EQ(failure->reason, "Is a directory");
-    EXPECT_EQ(FolderEntries(dir.File("etc/xdg/autostart")),
+    EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
               std::vector<std::string>{"example.quorvane.Tessaline.desktop"});
 }
 

@@ -9,52 +9,41 @@
 #include <utility>
 #include <vector>
 
+#include "RegistryValue.h"
 #include "common/Error.h"
+#include "common/win32/WideText.h"
 #include "settings/Settings.h"
 
 namespace tess {
 namespace {
 
 // Each test keeps its settings under a key of its own below
-// HKEY_CURRENT_USER\Software\TessalineTests and removes it at the end.
+// HKEY_CURRENT_USER\Software\TessalineTests, named with a letter that the ANSI
+// code page lacks, and removes it at the end.
 class RegistrySettingsStoreTest : public ::testing::Test {
 protected:
     RegistrySettingsStoreTest()
-        : base_("Software\\TessalineTests\\" + UniqueName()), store_(base_) {}
-    ~RegistrySettingsStoreTest() override { RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str()); }
+        : base_("Software\\TessalineTests\\\xCE\xA9" + UniqueName()), store_(base_) {}
+    ~RegistrySettingsStoreTest() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, Utf8ToWide(base_).c_str());
+    }
 
     static std::string UniqueName() { return std::to_string(std::random_device()()); }
 
-    std::string SectionKey() const { return base_ + "\\Quorvane\\Tessaline"; }
+    std::wstring SectionKey() const { return Utf8ToWide(base_ + "\\Quorvane\\Tessaline"); }
 
     bool SectionExists() const {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, KEY_READ, &key) != 0) {
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionKey().c_str(), 0, KEY_READ, &key) != 0) {
             return false;
         }
         RegCloseKey(key);
         return true;
     }
 
-    // The type and the bytes of a value as the registry holds them.
-    std::pair<DWORD, std::string> RawValue(const char* name) const {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, KEY_QUERY_VALUE, &key) != 0) {
-            return {};
-        }
-        DWORD type = 0;
-        char data[512];
-        DWORD size = sizeof data;
-        const LSTATUS status =
-            RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-        RegCloseKey(key);
-        if (status != ERROR_SUCCESS) return {};
-        return {type, std::string(data, size)};
-    }
-
     void PutRaw(const char* name, DWORD type, const void* data, DWORD size) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SectionKey().c_str(), 0, nullptr, 0,
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SectionKey().c_str(), 0, nullptr, 0,
                                   KEY_SET_VALUE, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
@@ -66,11 +55,6 @@ protected:
     RegistrySettingsStore store_;
     Settings settings_{store_};
 };
-
-TEST(RegistrySettingsStoreLocationTest, IsTheProgramsKeyOfTheCurrentUser) {
-    EXPECT_EQ(RegistrySettingsStore().SectionKey(kSettingsApplication, kSettingsSection),
-              "Software\\Quorvane\\Tessaline");
-}
 
 TEST_F(RegistrySettingsStoreTest, TheFiveSettingsComeBackAsStored) {
     const std::vector<std::pair<const char*, std::string>> values = {
@@ -84,10 +68,24 @@ TEST_F(RegistrySettingsStoreTest, TheFiveSettingsComeBackAsStored) {
     for (const auto& [key, value] : values) EXPECT_EQ(settings_.Get(key, "missing"), value) << key;
 }
 
-TEST_F(RegistrySettingsStoreTest, StoresAnAnsiStringWithItsTerminatingZero) {
+TEST_F(RegistrySettingsStoreTest, StoresAStringWithItsTerminatingZero) {
     settings_.Save(keys::kText1, "C:\\Zo\xC3\xAB.txt");
-    EXPECT_EQ(RawValue(keys::kText1),
-              (std::pair<DWORD, std::string>{REG_SZ, std::string("C:\\Zo\xEB.txt", 11)}));
+    EXPECT_EQ(test::RawValue(HKEY_CURRENT_USER, base_ + "\\Quorvane\\Tessaline", keys::kText1),
+              (std::pair<DWORD, std::string>{REG_SZ, std::string("C:\\Zo\xC3\xAB.txt", 12)}));
+}
+
+// The registry keeps its strings as UTF-16: a path in letters that the ANSI
+// code page lacks comes back whole, and a value in the code page that the ANSI
+// functions stored (as earlier versions did) reads back as the same text.
+TEST_F(RegistrySettingsStoreTest, TextComesBackWholeWhateverTheCodePage) {
+    const std::string outside =
+        "C:"
+        "\\Users\\\xC5\x81ukasz\\\xD0\x94\xD0\xBC\xD0\xB8\xD1\x82\xD1\x80\xD0\xB8\xD0\xB9\\Tessalin"
+        "e.txt";
+    settings_.Save(keys::kText1, outside);
+    EXPECT_EQ(settings_.Get(keys::kText1, ""), outside);
+    PutRaw(keys::kText1, REG_SZ, "C:\\Zo\xEB.txt", 11);
+    EXPECT_EQ(settings_.Get(keys::kText1, ""), "C:\\Zo\xC3\xAB.txt");
 }
 
 TEST_F(RegistrySettingsStoreTest, ASecondWriteReplacesTheValue) {
@@ -125,9 +123,11 @@ TEST_F(RegistrySettingsStoreTest, ALongValueIsReadWhole) {
     EXPECT_EQ(settings_.Get(keys::kText1, ""), path);
 }
 
-// A key that cannot be opened (a name longer than 255 characters) fails a read
-// as well as a write, naming the value and the key: it is no empty store.
+// A key that cannot be opened (a name longer than 255 characters, below a key
+// that is there) fails a read as well as a write, naming the value and the
+// key: it is no empty store.
 TEST_F(RegistrySettingsStoreTest, AFailedReadOrWriteThrowsTheReason) {
+    settings_.Save(keys::kOftenIndex, "1");
     RegistrySettingsStore store(base_ + "\\" + std::string(300, 'k'));
     const std::pair<const char*, std::function<void()>> operations[] = {
         {"Cannot read OftenIndex in HKEY_CURRENT_USER\\Software\\",

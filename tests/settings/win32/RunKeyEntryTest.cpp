@@ -7,30 +7,22 @@
 #include <string>
 #include <utility>
 
-#include "common/win32/AnsiText.h"
+#include "RegistryValue.h"
 #include "settings/mStartUp.h"
 
 namespace tess {
 namespace {
 
-constexpr const char* kRunKey = "SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN\\";
+constexpr const wchar_t* kRunKey = L"SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN\\";
 
 HKEY Root(AutostartScope scope) {
     return scope == AutostartScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-// The type and the bytes of a Run value as the registry holds them; type 0 when it is missing.
+// The type and the UTF-16 text of a Run value as the registry holds it, in
+// UTF-8; type 0 when it is missing.
 std::pair<DWORD, std::string> RawRunValue(AutostartScope scope, const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(Root(scope), kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return {};
-    DWORD type = 0;
-    char data[1024];
-    DWORD size = sizeof data;
-    const LSTATUS status =
-        RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS) return {};
-    return {type, std::string(data, size)};
+    return test::RawValue(Root(scope), kRunKey, name);
 }
 
 // The bytes of a string value: a quoted path and its terminating zero.
@@ -44,9 +36,8 @@ protected:
     ~RunKeyEntryTest() override {
         for (const auto scope : {AutostartScope::Machine, AutostartScope::User}) {
             HKEY key = nullptr;
-            if (RegOpenKeyExA(Root(scope), kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-                RegDeleteValueA(key, name.c_str());
-                RegDeleteValueA(key, Utf8ToAnsi(name).c_str());
+            if (RegOpenKeyExW(Root(scope), kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+                RegDeleteValueW(key, Utf8ToWide(name).c_str());
                 RegCloseKey(key);
             }
         }
@@ -87,14 +78,16 @@ TEST_F(RunKeyEntryTest, ProgramAtADriveRootThroughTheStartupModule) {
     EXPECT_EQ(RawRunValue(AutostartScope::Machine, name).first, 0u);
 }
 
-TEST_F(RunKeyEntryTest, NameAndPathGoInTheAnsiCodePage) {
-    name = "caf\xc3\xa9-" + name;
-    const std::string path = "C:\\Caf\xc3\xa9\\" + name;
+// A program installed for its user is in a folder named after the user, in
+// letters that the ANSI code page may lack: the value names it exactly.
+TEST_F(RunKeyEntryTest, NameAndPathInLettersOutsideTheCodePageAreWrittenWhole) {
+    name = "\xD0\x94-" + name;
+    const std::string path =
+        "C:\\Users\\\xC5\x81ukasz\\AppData\\Local\\Programs\\Tessaline\\" + name;
     EXPECT_FALSE(entry.SetKeyValue(AutostartScope::User, name, path));
-    const std::string ansiPath = Utf8ToAnsi(path);
-    EXPECT_EQ(RawRunValue(AutostartScope::User, Utf8ToAnsi(name)).second, QuotedWithZero(ansiPath));
+    EXPECT_EQ(RawRunValue(AutostartScope::User, name).second, QuotedWithZero(path));
     EXPECT_FALSE(entry.DeleteKeyValue(AutostartScope::User, name));
-    EXPECT_EQ(RawRunValue(AutostartScope::User, Utf8ToAnsi(name)).first, 0u);
+    EXPECT_EQ(RawRunValue(AutostartScope::User, name).first, 0u);
 }
 
 }  // namespace

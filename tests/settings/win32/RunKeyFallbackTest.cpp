@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "RegistryValue.h"
 #include "common/Error.h"
 #include "settings/mStartUp.h"
 #include "settings/win32/RunKeyEntry.h"
@@ -33,18 +34,7 @@ protected:
     // The type and bytes of the value `name` of `subkey`; type 0 when it is missing.
     static std::pair<DWORD, std::string> RawValue(const std::string& subkey,
                                                   const std::string& name) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey.c_str(), 0, KEY_QUERY_VALUE, &key) != 0) {
-            return {};
-        }
-        DWORD type = 0;
-        char data[1024];
-        DWORD size = sizeof data;
-        const LSTATUS status = RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                                reinterpret_cast<BYTE*>(data), &size);
-        RegCloseKey(key);
-        if (status != ERROR_SUCCESS) return {};
-        return {type, std::string(data, size)};
+        return test::RawValue(HKEY_CURRENT_USER, subkey, name);
     }
 
     const std::string base_ = "Software\\TessalineTests\\" + std::to_string(std::random_device()());

@@ -22,31 +22,37 @@ class QtEventWaitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void returnsAtOnceWhenAlreadyDone() {
-        QtEventWait wait;
-        const QObject scope;
-        bool eventRan = false;
-        QTimer::singleShot(0, &scope, [&] { eventRan = true; });
-
-        wait.WaitUntil([] { return true; }, kForever);
-
-        QVERIFY2(!eventRan, "no event runs when there is nothing to wait for");
+    // Nothing to wait for, or no time to wait: no event runs.
+    void returnsAtOnce_data() {
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::newRow("already done") << true << kForever;
+        QTest::newRow("without time") << false << 0;
     }
-
-    void returnsAtOnceWithoutTime() {
+    void returnsAtOnce() {
+        QFETCH(bool, done);
+        QFETCH(int, timeoutMs);
         QtEventWait wait;
         const QObject scope;
         bool eventRan = false;
         QTimer::singleShot(0, &scope, [&] { eventRan = true; });
 
-        wait.WaitUntil([] { return false; }, 0);
+        wait.WaitUntil([done] { return done; }, timeoutMs);
 
         QVERIFY(!eventRan);
     }
 
+    // A wake before any wait began is harmless.
+    void endsOnWakeOnceDone_data() {
+        QTest::addColumn<bool>("wokenBefore");
+        QTest::newRow("woken once") << false;
+        QTest::newRow("woken before the wait too") << true;
+    }
     void endsOnWakeOnceDone() {
+        QFETCH(bool, wokenBefore);
         QtEventWait wait;
         const QObject scope;
+        if (wokenBefore) wait.Wake();
         bool done = false;
         QTimer::singleShot(0, &scope, [&] {
             done = true;
@@ -170,21 +176,6 @@ private slots:
         order.push_back("outer returned");
 
         QCOMPARE(order, (std::vector<std::string>{"inner returned", "outer returned"}));
-    }
-
-    void aWakeWithoutAWaitIsHarmless() {
-        QtEventWait wait;
-        const QObject scope;
-        wait.Wake();
-        bool done = false;
-        QTimer::singleShot(0, &scope, [&] {
-            done = true;
-            wait.Wake();
-        });
-
-        wait.WaitUntil([&] { return done; }, kForever);
-
-        QVERIFY(done);
     }
 
     // Last: once the application has been told to quit, no event loop runs again.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,8 +12,11 @@
 namespace tess {
 namespace {
 
-// What a thread timer runs, once, from the message loop of the wait.
+// What a thread timer runs from the message loop of the wait: once, or on
+// every tick; the test's timers go at its end.
 std::function<void()> g_later;
+std::function<void()> g_tick;
+std::vector<UINT_PTR> g_timers;
 
 void CALLBACK RunLater(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
@@ -19,64 +24,78 @@ void CALLBACK RunLater(HWND, UINT, UINT_PTR timer, DWORD) {
     if (action) action();
 }
 
-void Later(int milliseconds, std::function<void()> action) {
-    g_later = std::move(action);
-    SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), &RunLater);
+void CALLBACK RunTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_tick) g_tick();
 }
 
-// The processor time this thread has used, in milliseconds.
-ULONGLONG ThreadMilliseconds() {
-    FILETIME created, ended, kernel, user;
-    GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return (ticks(kernel) + ticks(user)) / 10000;
+void Later(std::function<void()> action, UINT milliseconds = 0) {
+    g_later = std::move(action);
+    g_timers.push_back(SetTimer(nullptr, 0, milliseconds, &RunLater));
 }
 
 class Win32EventWaitTest : public ::testing::Test {
 protected:
     void TearDown() override {
+        for (const UINT_PTR timer : g_timers) KillTimer(nullptr, timer);
+        g_timers.clear();
         g_later = nullptr;
+        g_tick = nullptr;
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
 
-    Win32EventWait wait;
+    // The wait's clock, in milliseconds: it stands still unless a test moves
+    // it, and counts how often it is read.
+    std::uint64_t now = 0;
+    int reads = 0;
+    Win32EventWait wait{
+        {}, [this] {
+            ++reads;
+            return std::chrono::steady_clock::time_point(std::chrono::milliseconds(now));
+        }};
 };
 
-TEST_F(Win32EventWaitTest, SleepsUntilTheTimeIsUpWithoutSpinning) {
-    const ULONGLONG start = GetTickCount64();
-    const ULONGLONG processor = ThreadMilliseconds();
+// The time is up once the clock has gone the whole time on, and not before;
+// in between the wait sleeps: it looks at the clock only when a message came
+// (here each move of the clock, by a system timer), where a loop that polls
+// would look at it again and again.
+TEST_F(Win32EventWaitTest, SleepsUntilTheTimeIsUp) {
+    int moves = 0;
+    g_tick = [&] {
+        ++moves;
+        now += 100;
+    };
+    g_timers.push_back(SetTimer(nullptr, 0, 1, &RunTick));
     wait.WaitUntil([] { return false; }, 1000);
-    EXPECT_GE(GetTickCount64() - start, 1000u);
-    // A loop that polls the queue would use a good part of that second.
-    EXPECT_LT(ThreadMilliseconds() - processor, 50u);
+    EXPECT_EQ(now, 1000u);
+    EXPECT_EQ(moves, 10);
+    EXPECT_LE(reads, 2 * moves + 2);
 }
 
 TEST_F(Win32EventWaitTest, EndsOnAWakeWhenItsConditionHolds) {
     bool done = false;
-    Later(50, [&] {
+    Later([&] {
         done = true;
         wait.Wake();
+        // Should the wake not end it, the time running out does, a while later.
+        Later([&] { now = 30000; }, 1000);
     });
-    const ULONGLONG start = GetTickCount64();
     wait.WaitUntil([&] { return done; }, 30000);
     EXPECT_TRUE(done);
-    EXPECT_LT(GetTickCount64() - start, 30000u);
+    EXPECT_EQ(now, 0u);
 }
 
 TEST_F(Win32EventWaitTest, AWakeWhileTheConditionFailsDoesNotEndIt) {
-    bool woken = false;
-    Later(50, [&] {
-        woken = true;
+    std::uint64_t woken = 1;
+    Later([&] {
+        woken = now;
         wait.Wake();
+        Later([&] { now = 400; });
     });
-    const ULONGLONG start = GetTickCount64();
     wait.WaitUntil([] { return false; }, 400);
-    EXPECT_TRUE(woken);
-    EXPECT_GE(GetTickCount64() - start, 400u);
+    EXPECT_EQ(woken, 0u);
+    EXPECT_EQ(now, 400u);
 }
 
 TEST_F(Win32EventWaitTest, ReturnsAtOnceWithoutHandlingEvents) {
@@ -97,13 +116,13 @@ TEST_F(Win32EventWaitTest, AnInnerWaitEndsBeforeTheOuterOne) {
     std::vector<std::string> order;
     bool outerDone = false;
     bool innerDone = false;
-    Later(20, [&] {
+    Later([&] {
         order.push_back("inner starts");
-        Later(20, [&] {
+        Later([&] {
             outerDone = true;
             wait.Wake();
             order.push_back("outer woken");
-            Later(20, [&] {
+            Later([&] {
                 innerDone = true;
                 wait.Wake();
             });
@@ -113,15 +132,14 @@ TEST_F(Win32EventWaitTest, AnInnerWaitEndsBeforeTheOuterOne) {
     });
     wait.WaitUntil([&] { return outerDone; }, 30000);
     order.push_back("outer ends");
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"inner starts", "outer woken", "inner ends", "outer ends"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"inner starts", "outer woken", "inner ends",
+                                               "outer ends"}));
 }
 
 TEST_F(Win32EventWaitTest, TheProgramsQuitEndsItAndStaysForTheProgramsLoop) {
-    Later(20, [] { PostQuitMessage(3); });
-    const ULONGLONG start = GetTickCount64();
+    Later([] { PostQuitMessage(3); });
     wait.WaitUntil([] { return false; }, 30000);
-    EXPECT_LT(GetTickCount64() - start, 30000u);
+    EXPECT_EQ(now, 0u);
     MSG message;
     ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(message.wParam, 3u);

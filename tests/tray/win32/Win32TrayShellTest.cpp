@@ -27,12 +27,6 @@ int NonZeroBytesFrom(const NOTIFYICONDATAA& data, std::size_t from) {
     return count;
 }
 
-TEST(ShellRecordTest, IsTheVersion2RecordOfThePlatform) {
-    // 488 bytes with 32-bit handles; 64-bit handles and their alignment add 16.
-    EXPECT_EQ(NOTIFYICONDATAA_V2_SIZE, sizeof(void*) == 4 ? 488u : 504u);
-    EXPECT_EQ(NOTIFYICONDATAA_V2_SIZE, offsetof(NOTIFYICONDATAA, dwInfoFlags) + 4);
-}
-
 TEST(ShellRecordTest, AddingCarriesTheCallbackTipAndIcon) {
     const IconHandle icon = "tray-q";
     const HICON handle = LoadIconA(nullptr, IDI_APPLICATION);

@@ -70,9 +70,24 @@ private slots:
             ++shown;
             return true;
         }));
-        std::thread later([&] { LocalSocketOneCopy(folder.path()).Claim([] { return true; }); });
+        bool laterRuns = true;
+        std::thread later([&] {
+            laterRuns = LocalSocketOneCopy(folder.path()).Claim([] { return true; });
+        });
         QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 10000);
         later.join();
+        QVERIFY(!laterRuns);
+    }
+
+    // Without a runtime folder it may write (here: a name under a file),
+    // nothing can tell copies apart: the start runs rather than never running.
+    void withoutAFolderToWriteTheStartRuns() {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        LocalSocketOneCopy copy(folder.filePath(QStringLiteral("file/runtime")));
+        QVERIFY(copy.Claim([] { return true; }));
     }
 };
 

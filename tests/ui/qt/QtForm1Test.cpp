@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTest>
 
+#include "../DesignPixels.h"
 #include "QtHarness.h"
 #include "TestPictures.h"
 #include "tray/TrayNotification.h"
@@ -32,11 +33,6 @@ using Writes = std::vector<std::pair<std::string, std::string>>;
 
 QColor WindowColour(const QWidget& widget) {
     return widget.palette().color(QPalette::Window);
-}
-
-// At 96 dots per inch 15 twips make a pixel.
-int Pixels(int twips) {
-    return qRound(twips / 15.0);
 }
 
 // The widget a pointer over the control lands on: a list's rows, not its header.
@@ -61,39 +57,37 @@ class QtForm1Test : public QObject {
 private slots:
     void init() { HiddenToTray = false; }
 
+    // A spot check against places worked out by hand from the design.
     void layoutFollowsTheDesignAtNinetySixDpi() {
         QtHarness h;
         QtForm1& window = h.Load();
         QCOMPARE(window.logicalDpiX(), 96);
-        QCOMPARE(window.size(), QSize(536, 571));
+        QCOMPARE(window.size(), QSize(kForm1Width96, kForm1Height96));
+        QCOMPARE(window.ClientArea().size(), QSize(kForm1Width96, kForm1Height96));
         QCOMPARE(window.font().pointSizeF(), 9.0);
         QVERIFY(!window.font().bold());
         QVERIFY(window.font().families().contains(QStringLiteral("Arial")));
         QCOMPARE(WindowColour(window), QColor(Qt::white));
-        QCOMPARE(window.ClientArea().size(), QSize(536, 571));
         QCOMPARE(WindowColour(window.ClientArea()), QColor(Qt::white));
-        for (const ControlDesign& control : form1::kDesign.controls) {
-            const QWidget& widget = window.Control(control.id);
-            const TwipsRect& p = control.place;
-            QCOMPARE(widget.geometry(),
-                     QRect(Pixels(p.left), Pixels(p.top), Pixels(p.width), Pixels(p.height)));
-            const QWidget* parent = control.parent == kWindowItself
-                                        ? &window.ClientArea()
-                                        : &window.Control(control.parent);
-            QCOMPARE(widget.parentWidget(), parent);
-            QCOMPARE(widget.font().pointSizeF(), control.font.points);
-            QVERIFY(widget.font().bold());
-            if (control.background == Background::White) {
-                QCOMPARE(WindowColour(widget), QColor(Qt::white));
-            }
+        for (const PixelPlace& place : kForm1At96Dpi) {
+            const QWidget& widget = window.Control(place.id);
+            QCOMPARE(QRect(widget.mapTo(&window.ClientArea(), QPoint(0, 0)), widget.size()),
+                     QRect(place.left, place.top, place.width, place.height));
+        }
+        QCOMPARE(window.Control(form1::Text1).parentWidget(), &window.Control(form1::Frame3));
+        for (const auto& [id, points] : {std::pair{form1::PushButton6, 11.25}, {form1::Check8, 9.0}}) {
+            QCOMPARE(window.Control(id).font().pointSizeF(), points);
+            QVERIFY(window.Control(id).font().bold());
+        }
+        for (const ControlId id : {form1::Frame3, form1::Check4}) {
+            QCOMPARE(WindowColour(window.Control(id)), QColor(Qt::white));
         }
         QCOMPARE(window.Control<QPushButton>(form1::PushButton6).text(),
                  QStringLiteral("Log Battery Level Now (Test)"));
         QCOMPARE(window.Control<QGroupBox>(form1::Frame3).title(), QStringLiteral("Log File"));
         QCOMPARE(window.Control<QCheckBox>(form1::Check4).text(),
                  QStringLiteral("Load this software on Windows startup"));
-        // The list columns are 7000 twips wide.
-        QCOMPARE(window.ListView2().columnWidth(0), 467);
+        QCOMPARE(window.ListView2().columnWidth(0), kForm1ColumnWidth96);
     }
 
     // Where the client area does not fit the window's room on the screen, the

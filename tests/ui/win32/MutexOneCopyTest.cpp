@@ -50,8 +50,9 @@ TEST_F(MutexOneCopyTest, ALaterStartRunsOnceTheCopyThatWasEndingHasGone) {
     bool laterRuns = false;
     std::thread later([&] { laterRuns = MutexOneCopy(name).Claim([] { return true; }); });
     // The later start's request comes and waits in this thread's queue, unread.
-    for (int tries = 0;
-         tries < 1000 && (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0; ++tries) {
+    const ULONGLONG deadline = GetTickCount64() + 10000;
+    while ((HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0 &&
+           GetTickCount64() < deadline) {
         Sleep(10);
     }
     ending.reset();

@@ -2,14 +2,15 @@
 
 #include <commctrl.h>
 
-#include <cmath>
 #include <tuple>
 
+#include "../DesignPixels.h"
 #include "../PictureFiles.h"
 #include "common/win32/WideText.h"
 #include "tray/TrayNotification.h"
 #include "ui/Form1Design.h"
 #include "ui/PointerSetting.h"
+#include "ui/win32/Win32AppServices.h"
 #include "ui/win32/Win32IntervalList.h"
 #include "ui/win32/Win32LogList.h"
 
@@ -19,24 +20,6 @@ using namespace tess::test;
 namespace {
 
 using Writes = std::vector<std::pair<std::string, std::string>>;
-
-int Pixels(int twips, unsigned dpi) {
-    return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
-}
-
-// Where the design puts the control in the window's client area at `dpi`: a
-// control in a frame at the frame's place plus its own.
-RECT Designed(ControlId id, unsigned dpi) {
-    const ControlDesign& control = form1::kDesign.controls[id];
-    POINT origin{0, 0};
-    if (control.parent != kWindowItself) {
-        const RECT frame = Designed(control.parent, dpi);
-        origin = {frame.left, frame.top};
-    }
-    const TwipsRect& p = control.place;
-    return Rect(origin.x + Pixels(p.left, dpi), origin.y + Pixels(p.top, dpi), Pixels(p.width, dpi),
-                Pixels(p.height, dpi));
-}
 
 LOGFONTW FontOf(HWND control) {
     LOGFONTW font{};
@@ -120,6 +103,14 @@ private:
     BYTE before_[256];
 };
 
+// What a thread timer runs, once, from the message loop that handles it.
+std::function<void()> later;
+
+void CALLBACK RunLater(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (const std::function<void()> action = std::move(later)) action();
+}
+
 void Click(Win32Window& window, ControlId id) {
     SendMessageW(Handle(window, id), BM_CLICK, 0, 0);
 }
@@ -149,7 +140,8 @@ void CALLBACK ChooseFirstCommand(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 // At 96 dots per inch the window is the design's size; at 192 the design no
-// longer fits the screen and scrolls, every control reachable.
+// longer fits the screen and scrolls, every control reachable. A spot check
+// against places worked out by hand from the design.
 class Win32Form1LayoutTest : public ::testing::TestWithParam<unsigned> {
 protected:
     void SetUp() override { HiddenToTray = false; }
@@ -157,6 +149,7 @@ protected:
 
 TEST_P(Win32Form1LayoutTest, ControlsStandWhereTheDesignPutsThem) {
     const unsigned dpi = GetParam();
+    const int scale = static_cast<int>(dpi / 96);
     Win32Harness h;
     Win32Form1& window = h.Load();
     ASSERT_EQ(window.Dpi(), 96U);
@@ -165,31 +158,40 @@ TEST_P(Win32Form1LayoutTest, ControlsStandWhereTheDesignPutsThem) {
 
     const SCROLLINFO vertical = ScrollOf(window.Handle(), SB_VERT);
     const SCROLLINFO horizontal = ScrollOf(window.Handle(), SB_HORZ);
-    EXPECT_EQ(vertical.nMax + 1, Pixels(8565, dpi));
-    EXPECT_EQ(horizontal.nMax + 1, Pixels(8040, dpi));
+    EXPECT_EQ(vertical.nMax + 1, kForm1Height96 * scale);
+    EXPECT_EQ(horizontal.nMax + 1, kForm1Width96 * scale);
     RECT client;
     GetClientRect(window.Handle(), &client);
     EXPECT_EQ(client.right, std::min<int>(static_cast<int>(horizontal.nPage), horizontal.nMax + 1));
     EXPECT_EQ(client.bottom, std::min<int>(static_cast<int>(vertical.nPage), vertical.nMax + 1));
     if (dpi == 96) {
-        EXPECT_EQ(client, Rect(0, 0, 536, 571));
-    }
-
-    for (const ControlDesign& control : form1::kDesign.controls) {
-        SCOPED_TRACE(control.id);
-        const HWND handle = Handle(window, control.id);
-        EXPECT_EQ(ClientRectOf(handle), Designed(control.id, dpi));
-        const LOGFONTW font = FontOf(handle);
-        EXPECT_EQ(font.lfHeight, -std::lround(control.font.points * dpi / 72.0));
-        EXPECT_EQ(font.lfWeight, FW_BOLD);
-        EXPECT_STREQ(font.lfFaceName, L"Arial");
-        if (control.background == Background::White) {
-            EXPECT_EQ(BackgroundOf(window, control.id), RGB(255, 255, 255));
+        EXPECT_EQ(client, Rect(0, 0, kForm1Width96, kForm1Height96));
+        for (const PixelPlace& place : kForm1At96Dpi) {
+            EXPECT_EQ(ClientRectOf(Handle(window, place.id)),
+                      Rect(place.left, place.top, place.width, place.height))
+                << place.id;
+        }
+    } else {
+        // Scrolled to the top left, the controls stand at their places.
+        for (const PixelPlace& place : kForm1At192Dpi) {
+            EXPECT_EQ(ClientRectOf(Handle(window, place.id)),
+                      Rect(place.left, place.top, place.width, place.height))
+                << place.id;
         }
     }
+    for (const auto& [id, pixels] : {std::pair{form1::PushButton6, 15}, {form1::Check8, 12}}) {
+        const LOGFONTW font = FontOf(Handle(window, id));
+        EXPECT_EQ(font.lfHeight, -pixels * scale);
+        EXPECT_EQ(font.lfWeight, FW_BOLD);
+        EXPECT_STREQ(font.lfFaceName, L"Arial");
+    }
+    for (const ControlId id : {form1::Frame3, form1::Check4}) {
+        EXPECT_EQ(BackgroundOf(window, id), RGB(255, 255, 255));
+    }
     EXPECT_EQ(BackgroundOf(window, kWindowItself), RGB(255, 255, 255));
-    EXPECT_EQ(ListView_GetColumnWidth(window.ListView2().Handle(), 0), Pixels(7000, dpi));
-    EXPECT_EQ(ListView_GetColumnWidth(window.ListView1().Handle(), 0), Pixels(7000, dpi));
+    const int column = dpi == 96 ? kForm1ColumnWidth96 : kForm1ColumnWidth192;
+    EXPECT_EQ(ListView_GetColumnWidth(window.ListView2().Handle(), 0), column);
+    EXPECT_EQ(ListView_GetColumnWidth(window.ListView1().Handle(), 0), column);
 
     // A control that takes the focus comes into sight whole.
     for (const ControlId id : {form1::PushButton4, form1::PushButton7, form1::Text1, form1::Check4,
@@ -533,4 +535,39 @@ TEST_F(Win32Form1Test, CtrlHShowsTheHistory) {
     }
     EXPECT_EQ(h.history.shown, std::vector<std::string>(3, window.Logic().LogPath()));
     EXPECT_EQ(ControlText(text1), path);
+}
+
+// Keys reach the windows whichever of the program's message loops takes them
+// from the queue: a yield (an automatic entry, a slice of Copy Log) or the
+// wait of the balloon after the first minimise, as the main loop's do. Their
+// one keyboard handling takes the help key and the command keys as it takes
+// the tab order and the dialog keys, wherever the focus is.
+TEST_F(Win32Form1Test, EveryLoopOfTheProgramGivesTheWindowsTheirKeys) {
+    Win32AppServices program;
+    Win32Harness h;
+    Win32Form1& window = h.Load();
+    window.Logic().Show();
+    const std::function<void()> yield = program.ForForm1(h.ghost.Logic()).yield;
+    const auto wait = [&program] {
+        bool done = false;
+        later = [&] {
+            done = true;
+            program.trayWait.Wake();
+        };
+        SetTimer(nullptr, 0, 0, RunLater);
+        program.trayWait.WaitUntil([&] { return done; }, 30000);
+    };
+    for (const auto& [loop, run] :
+         {std::pair<const char*, std::function<void()>>{"yield", yield}, {"wait", wait}}) {
+        SCOPED_TRACE(loop);
+        h.ghost.Hide();
+        PostMessageW(Handle(window, form1::Text1), WM_KEYDOWN, VK_F1, 1);
+        run();
+        EXPECT_TRUE(IsWindowVisible(h.ghost.Handle()));
+        h.history.shown.clear();
+        const CtrlHeld held;
+        PostMessageW(Handle(window, form1::ListView1), WM_KEYDOWN, 'H', 1);
+        run();
+        EXPECT_EQ(h.history.shown.size(), std::size_t{1});
+    }
 }

@@ -1,7 +1,6 @@
 #include "Win32Harness.h"
 
-#include <cmath>
-
+#include "../DesignPixels.h"
 #include "../PictureFiles.h"
 #include "Vendor.h"
 #include "ui/GhostDesign.h"
@@ -10,25 +9,10 @@
 using namespace tess;
 using namespace tess::test;
 
-namespace {
-
-int Pixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-struct Layout {
-    bool picture;
-    bool video;
-    int height;
-    std::array<int, 4> tops;
-};
-
-}  // namespace
-
-// The places the behaviour gives, at 96 dots per inch; the picture at its own size.
+// The places the behaviour gives, at 96 dots per inch, worked out by hand; the
+// picture at its own size.
 TEST(Win32GhostTest, LayoutFollowsPictureAndVideo) {
-    for (const Layout& layout : {Layout{true, true, 7965, {5780, 6320, 6860, 7400}},
-                                 Layout{false, false, 3705, {2010, 2010, 2550, 3090}}}) {
+    for (const GhostPixels& layout : kGhostAt96Dpi) {
         SCOPED_TRACE(layout.height);
         Win32Harness h;
         if (layout.picture) WriteAll(h.programFolder + "/icon256.gif", GifBytes(64, 48));
@@ -38,12 +22,11 @@ TEST(Win32GhostTest, LayoutFollowsPictureAndVideo) {
 
         RECT client;
         GetClientRect(ghost.Handle(), &client);
-        EXPECT_EQ(client, Rect(0, 0, Pixels(5655), Pixels(layout.height)));
+        EXPECT_EQ(client, Rect(0, 0, kGhostWidth96, layout.height));
         const ControlId buttons[] = {ghost::PushButton3, ghost::PushButton4, ghost::PushButton5,
                                      ghost::PushButton6};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(ClientRectOf(Handle(ghost, buttons[i])),
-                      Rect(Pixels(270), Pixels(layout.tops[i]), Pixels(5115), Pixels(405)));
+            EXPECT_EQ(ClientRectOf(Handle(ghost, buttons[i])), Rect(18, layout.tops[i], 341, 27));
         }
         EXPECT_EQ(
             IsWindowVisible(Handle(ghost, ghost::PushButton3)) != FALSE ||
@@ -52,7 +35,7 @@ TEST(Win32GhostTest, LayoutFollowsPictureAndVideo) {
         EXPECT_EQ(ControlText(Handle(ghost, ghost::PushButton6)),
                   std::string("Open ") + kVendorHost);
         EXPECT_EQ(ClientRectOf(Handle(ghost, ghost::Image1)),
-                  Rect(Pixels(840), Pixels(750), layout.picture ? 64 : 0, layout.picture ? 48 : 0));
+                  Rect(56, 50, layout.picture ? 64 : 0, layout.picture ? 48 : 0));
         EXPECT_EQ(ghost.Control<Win32PictureBox>(ghost::Image1).HasPicture(), layout.picture);
         EXPECT_EQ(ghost.Caption(), "Tessaline");
         EXPECT_NE(SendMessageW(ghost.Handle(), WM_GETICON, ICON_BIG, 0), 0);
@@ -102,4 +85,19 @@ TEST(Win32GhostTest, TheUsersCloseMinimisesTheWindow) {
     ghost.Logic().ShowSupport();
     EXPECT_TRUE(IsWindowVisible(ghost.Handle()));
     EXPECT_FALSE(IsIconic(ghost.Handle()));
+}
+
+// After the close box the keys go to the main window, when it is shown: the
+// minimised support window takes none.
+TEST(Win32GhostTest, TheUsersCloseGivesTheKeysBackToTheMainWindow) {
+    HiddenToTray = false;
+    Win32Harness h;
+    Win32Form1& window = h.Load();
+    window.Logic().Show();
+    h.ghost.Logic().ShowSupport();
+    ASSERT_EQ(GetActiveWindow(), h.ghost.Handle());
+    SendMessageW(h.ghost.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(IsIconic(h.ghost.Handle()));
+    EXPECT_EQ(GetActiveWindow(), window.Handle());
+    EXPECT_TRUE(IsChild(window.Handle(), GetFocus()));
 }

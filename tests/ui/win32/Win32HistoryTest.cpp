@@ -158,37 +158,49 @@ TEST_P(Win32HistoryLayoutTest, ControlsStandWhereTheLayoutPutsThem) {
     Win32HistoryWindow& window = h.window;
     ASSERT_EQ(window.Dpi(), 96U);
     RECT client;
-    GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(client, Rect(0, 0, kHistoryWidth, kHistoryHeight));
     if (dpi != 96) ChangeDpi(window.Handle(), 96, dpi);
     ASSERT_EQ(window.Dpi(), dpi);
     GetClientRect(window.Handle(), &client);
 
     const RECT choice = ClientRectOf(window.Range().Handle());
-    const HistoryPlaces places =
-        LayOutHistory(MulDiv(client.right, 96, static_cast<int>(dpi)),
-                      MulDiv(client.bottom, 96, static_cast<int>(dpi)), {});
-    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
-    // The charts and the table take the whole width; the choice stands below the summary.
+    // 820 x 660 at 96 dpi; at 192 the window is held to the screen's work area.
+    const int scale = static_cast<int>(dpi / 96);
+    if (dpi == 96) {
+        EXPECT_EQ(client, Rect(0, 0, 820, 660));
+    }
+    // The charts and the table take the whole width but 8 pixels at 96 dpi on
+    // each side; the choice stands below the summary.
     for (const HWND control : {window.LevelChart().Handle(), window.Sessions().Handle(),
                                window.RuntimeChart().Handle()}) {
         const RECT r = ClientRectOf(control);
-        EXPECT_EQ(r.left, scaled(places.levelChart.left));
-        EXPECT_EQ(r.right, scaled(places.levelChart.Right()));
+        EXPECT_EQ(r.left, 8 * scale);
+        EXPECT_EQ(r.right, client.right - 8 * scale);
     }
     EXPECT_LT(ClientRectOf(window.Summary().Handle()).bottom, choice.top);
     EXPECT_LT(choice.bottom, ClientRectOf(window.LevelChart().Handle()).top);
-    EXPECT_NEAR(ClientRectOf(window.RuntimeChart().Handle()).bottom, client.bottom - scaled(8), 1);
+    EXPECT_NEAR(ClientRectOf(window.RuntimeChart().Handle()).bottom, client.bottom - 8 * scale, 1);
     // The charts measure in pixels at 96 dpi.
-    const RECT chart = ClientRectOf(window.LevelChart().Handle());
-    EXPECT_EQ(window.LevelChart().Width(),
-              MulDiv(chart.right - chart.left, 96, static_cast<int>(dpi)));
-    // The table's columns keep their width in twips.
-    EXPECT_EQ(ListView_GetColumnWidth(window.Sessions().Handle(), 0),
-              MulDiv(kSessionColumns[0].widthTwips, static_cast<int>(dpi), 1440));
+    EXPECT_EQ(window.LevelChart().Width(), client.right / scale - 16);
+    // The table's columns keep their width in twips: 2400 for the start.
+    EXPECT_EQ(ListView_GetColumnWidth(window.Sessions().Handle(), 0), 160 * scale);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, Win32HistoryLayoutTest, ::testing::Values(96U, 192U));
+
+// At a resolution where its size is larger than the screen, the window is cut
+// to the work area and stands inside it, its caption and close box in reach.
+TEST(Win32HistoryTest, TheWindowStaysInsideTheWorkArea) {
+    HistoryHarness h;
+    ChangeDpi(h.window.Handle(), 96, 192);
+    RECT window;
+    GetWindowRect(h.window.Handle(), &window);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT inside;
+    IntersectRect(&inside, &window, &work);
+    EXPECT_EQ(inside, window);
+    EXPECT_EQ(window.bottom - window.top, work.bottom - work.top);
+}
 
 // The user's choice of a range lays the chart out again: a day of the log
 // shows a larger share of it on AC than a week does, of which it has two days.
@@ -226,8 +238,14 @@ TEST(Win32HistoryTest, TheWindowFollowsTheLogUntilItCloses) {
     EXPECT_EQ(ListView_GetItemCount(list), 12);
 }
 
-// The charts' pixels are where the geometry puts them.
-TEST(Win32HistoryTest, TheChartsDrawTheirGeometry) {
+// The charts' pixels are where the geometry puts them, in pixels at 96 dpi
+// that stand for dpi / 96 of the screen's each: the charts fill their surfaces
+// at any resolution.
+class Win32ChartsTest : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(Win32ChartsTest, TheChartsDrawTheirGeometry) {
+    const unsigned dpi = GetParam();
+    const auto device = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
     UsDateTimeFormat format;
     Win32HistoryWindow window{format};
     const ChartFrame frame{{10, 5, 150, 80}, {}};
@@ -241,9 +259,12 @@ TEST(Win32HistoryTest, TheChartsDrawTheirGeometry) {
     Win32RuntimeChart& runtime = window.RuntimeChart();
     level.Window().OnPaint([&] { level.Draw(frame, chart); });
     runtime.Window().OnPaint([&] { runtime.Draw(frame, weeks); });
-    for (const HWND surface : {level.Handle(), runtime.Handle()}) {
-        SetWindowPos(surface, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER);
+    for (ChartWindow* surface : {&level.Window(), &runtime.Window()}) {
+        surface->SetDpi(dpi);
+        SetWindowPos(surface->Handle(), nullptr, 0, 0, device(200), device(100),
+                     SWP_NOMOVE | SWP_NOZORDER);
     }
+    ASSERT_EQ(level.Width(), 200);
     const Painted levelPixels(level.Handle());
     const Painted runtimePixels(runtime.Handle());
     const struct {
@@ -258,11 +279,14 @@ TEST(Win32HistoryTest, TheChartsDrawTheirGeometry) {
         {levelPixels, 10 + 70, 5 + 25, kPlotBackground},
         {levelPixels, 10 + 149, 5 + 25, kAxis},
         {levelPixels, 10, 5 + 25, kAxis},
-        {runtimePixels, 10 + 40, 5 + 20, kRuntimeLine},  // a point
-        {runtimePixels, 10 + 70, 5 + 20, kRuntimeLine},  // the line to the next
+        {levelPixels, 10 + 140, 5 + 75, kPlotBackground},  // the plot's far corner
+        {runtimePixels, 10 + 40, 5 + 20, kRuntimeLine},    // a point
+        {runtimePixels, 10 + 70, 5 + 20, kRuntimeLine},    // the line to the next
         {runtimePixels, 10 + 70, 5 + 40, kPlotBackground},
     };
     for (const auto& [surface, x, y, colour] : rows) {
-        EXPECT_EQ(surface.At(x, y), colour) << x << ", " << y;
+        EXPECT_EQ(surface.At(device(x), device(y)), colour) << x << ", " << y;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Dpi, Win32ChartsTest, ::testing::Values(96U, 144U, 192U));

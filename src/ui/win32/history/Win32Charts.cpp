@@ -216,6 +216,10 @@ void ChartWindow::Render(HDC target) {
         Fill(dc, {0, 0, Width() + 1, Height() + 1}, GetSysColor(COLOR_BTNFACE));
     }
     canvas_ = nullptr;
+    // The copy is pixel for pixel: without the drawing's scale, which would
+    // otherwise shrink the picture to 96 / dpi of its size.
+    SetMapMode(dc, MM_TEXT);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
     BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBitmap);

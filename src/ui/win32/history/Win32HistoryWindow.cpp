@@ -6,6 +6,7 @@
 #include "ui/history/HistoryLayout.h"
 #include "ui/win32/ProcessEnd.h"
 #include "ui/win32/Win32Controls.h"
+#include "ui/win32/WorkArea.h"
 
 namespace tess {
 
@@ -110,8 +111,10 @@ Win32HistoryWindow::Win32HistoryWindow(const DateTimeFormat& format)
     SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     RECT outer{0, 0, Scaled(kHistoryWidth, dpi_), Scaled(kHistoryHeight, dpi_)};
     AdjustWindowRectExForDpi(&outer, kStyle, FALSE, 0, dpi_);
-    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT place;
+    GetWindowRect(Handle(), &place);
+    MoveInside({place.left, place.top, place.left + outer.right - outer.left,
+                place.top + outer.bottom - outer.top});
     LayOut();
 }
 
@@ -185,6 +188,14 @@ void Win32HistoryWindow::ApplyDpi(unsigned dpi) {
     runtimeChart_.Window().SetDpi(dpi_);
 }
 
+// The window at `place`, or as much of it as the work area of its monitor
+// holds, moved inside it, as the main window is.
+void Win32HistoryWindow::MoveInside(const RECT& place) {
+    const RECT fitted = FitInto(place, WorkAreaOf(place));
+    SetWindowPos(Handle(), nullptr, fitted.left, fitted.top, fitted.right - fitted.left,
+                 fitted.bottom - fitted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT Win32HistoryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
@@ -214,10 +225,7 @@ LRESULT Win32HistoryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_DPICHANGED: {
             ApplyDpi(LOWORD(wParam));
-            const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
-                         suggested.right - suggested.left, suggested.bottom - suggested.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            MoveInside(*reinterpret_cast<const RECT*>(lParam));
             LayOut();
             return 0;
         }

@@ -28,7 +28,9 @@ private:
 // measured at the dots per inch of the window's monitor, again when it
 // changes), the charts draw what HistoryWindow, which it owns, lays out, and
 // the user's choices, the surfaces' paints and the close go to it. A window of
-// its own beside the main window: it neither blocks nor follows it.
+// its own beside the main window: it neither blocks nor follows it. Like the
+// main window it stays inside the work area of its monitor, cut to its size
+// where the layout's size at the monitor's resolution is larger.
 class Win32HistoryWindow : public HistoryFrame {
 public:
     // `format` is the log writer's own.
@@ -62,6 +64,7 @@ private:
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplyDpi(unsigned dpi);
+    void MoveInside(const RECT& place);
     void LayOut();
 
     HistoryFrameWindow window_;

@@ -59,7 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The program's data folder: in the state folder, never the log's TEMP.
-TEST_F(DefaultLogFolderTest, DataFolderIsInTheStateFolder) {
+TEST(DataFolderTest, IsInTheStateFolder) {
+    TempDir dir;
+    ScopedEnv home("HOME", dir.File("home"));
     ScopedEnv temp("TEMP", dir.File("temp"));
     const std::pair<std::optional<std::string>, std::string> cases[] = {
         {dir.File("state"), dir.File("state/Tessaline")},

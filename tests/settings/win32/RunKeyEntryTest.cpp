@@ -22,7 +22,7 @@ HKEY Root(AutostartScope scope) {
 // The type and the UTF-16 text of a Run value as the registry holds it, in
 // UTF-8; type 0 when it is missing.
 std::pair<DWORD, std::string> RawRunValue(AutostartScope scope, const std::string& name) {
-    return test::RawValue(Root(scope), kRunKey, name);
+    return test::RawValue(Root(scope), WideToUtf8(kRunKey), name);
 }
 
 // The bytes of a string value: a quoted path and its terminating zero.

@@ -279,44 +279,52 @@ INSTANTIATE_TEST_SUITE_P(
                        DuringCopyCase::Gone}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A log over the bound is refused before anything is read or held: reported,
-// and the clipboard keeps the text copied last.
-TEST_F(LogCommandsTest, CopyOfALogOverTheBoundIsRefused) {
+// What Copy Log refuses, before anything is read or held: a folder (it has a
+// modification time but no text to read) and a log over the bound. Reported,
+// and the clipboard keeps the text copied last, which is not put there again.
+struct RefusedCopyCase {
+    const char* name;
+    const char* logName;
+    std::uint64_t size;  // of the file made; none for a folder
+    const char* reason;  // the report's first line, after the path for a folder
+};
+
+class CopyLogRefusedTest : public LogCommandsTest,
+                           public ::testing::WithParamInterface<RefusedCopyCase> {};
+
+TEST_P(CopyLogRefusedTest, IsReportedAndLeavesTheClipboardAsItIs) {
+    const RefusedCopyCase& c = GetParam();
     const std::string first = temp.File("first.txt");
     WriteAll(first, "first\r\n");
     Form1& form = LoadWithPath(first);
     form.PushButton2_Click();
-    const std::string large = temp.File("large.txt");
-    WriteAll(large, "");
-    fs::resize_file(large, kLogCopyMaxBytes + 1);  // sparse: no disk taken
-    TypePath(large);
+    const std::string refused = temp.File(c.logName);
+    if (c.size == 0) {
+        fs::create_directories(refused);
+    } else {
+        WriteAll(refused, "");
+        fs::resize_file(refused, c.size);  // sparse: no disk taken
+    }
+    TypePath(refused);
     form.PushButton2_Click();
     EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text.substr(0, dialogs.messages[0].text.find('\r')),
-              "The log is too large to copy: 257 MiB, and Copy Log copies a log of up to "
-              "256 MiB");
+    const std::string& text = dialogs.messages[0].text;
+    EXPECT_EQ(text.substr(0, text.find('\r')),
+              c.size == 0 ? c.reason + refused : std::string(c.reason));
     EXPECT_EQ(clipboard.sizes, std::vector<std::size_t>{7});
-    EXPECT_EQ(clipboard.text, "first\r\n");
-    EXPECT_EQ(clipboard.puts, 1);
-}
-
-// A folder has a modification time but no text to read: reported, and the
-// clipboard keeps the text copied last, which is not put there again.
-TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndLeavesTheClipboardAsItIs) {
-    const std::string first = temp.File("first.txt");
-    WriteAll(first, "first\r\n");
-    Form1& form = LoadWithPath(first);
-    form.PushButton2_Click();
-    const std::string folder = temp.File("a folder");
-    fs::create_directories(folder);
-    TypePath(folder);
-    form.PushButton2_Click();
-    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
     EXPECT_EQ(clipboard.text, "first\r\n");
     EXPECT_EQ(clipboard.puts, 1);
     EXPECT_EQ(clipboard.textsInHand, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, CopyLogRefusedTest,
+    ::testing::Values(RefusedCopyCase{"AFolder", "a folder", 0, "Not a regular file: "},
+                      RefusedCopyCase{"ALogOverTheBound", "large.txt", kLogCopyMaxBytes + 1,
+                                      "The log is too large to copy: 257 MiB, and Copy Log "
+                                      "copies a log of up to 256 MiB"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogCommandsTest, AClipboardThatRefusesTheTextIsReported) {
     const std::string path = temp.File("log.txt");

@@ -34,6 +34,10 @@ std::string FolderOfPath(const std::string& executablePath) {
     return folder;
 }
 
+std::string NotARegularFileText(const std::string& path) {
+    return "Not a regular file: " + path;
+}
+
 std::string FileNameOfPath(const std::string& path) {
     const auto cut = LastSeparator(path);
     return cut == std::string::npos ? path : path.substr(cut + 1);

@@ -18,6 +18,10 @@ std::string ProgramFolder();
 // The folder part of an executable's full path, by the rule above.
 std::string FolderOfPath(const std::string& executablePath);
 
+// The report's description of a path that names no regular file (a folder, a
+// device, a pipe) where a command needs one.
+std::string NotARegularFileText(const std::string& path);
+
 // The file-name part of a path: what follows its last separator.
 std::string FileNameOfPath(const std::string& path);
 

@@ -9,7 +9,9 @@
 namespace tess {
 
 // Registers the running program to start at logon: the entry is named after
-// the program's own file and starts it by its full path.
+// the program's own file (a Run value; the desktops' autostart entry keeps a
+// name of the program's own, see XdgAutostartEntry) and starts it by its full
+// path.
 class mStartUp final : public StartupRegistration {
 public:
     // The full path of the program to register; "" when it is not known.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/Error.h"
 #include "common/Files.h"
 
 namespace tess {
@@ -10,22 +11,28 @@ namespace tess {
 namespace fs = std::filesystem;
 
 namespace {
-// The file system's delete takes "*" and "?" as ordinary characters. A folder,
-// or a link's target, is never touched: a link is deleted itself.
-bool IsDeletable(const fs::path& path) {
+
+enum class Found { Nothing, Deletable, Other };
+
+// What the path names, the link itself for a link. The file system's delete
+// takes "*" and "?" as ordinary characters.
+Found WhatIsAt(const fs::path& path) {
     std::error_code error;
-    return !path.empty() && (fs::is_symlink(path, error) || !fs::is_directory(path, error));
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (path.empty() || error || !fs::exists(status)) return Found::Nothing;
+    return fs::is_regular_file(status) || fs::is_symlink(status) ? Found::Deletable : Found::Other;
 }
 
 bool Delete(const fs::path& path) {
     std::error_code error;
     return fs::remove(path, error);
 }
+
 }  // namespace
 
 void ForceDeleteFile(const std::string& path) {
     const fs::path file = Utf8Path(path);
-    if (!IsDeletable(file)) return;
+    if (WhatIsAt(file) != Found::Deletable) return;
     std::error_code error;
     const fs::file_status status = fs::symlink_status(file, error);
     // Without the owner's write permission (on Windows, with the read-only
@@ -39,8 +46,16 @@ void ForceDeleteFile(const std::string& path) {
 
 void RemoveFile(const std::string& path, const std::function<bool()>& yield) {
     if (!yield()) return;
-    if (IsDeletable(Utf8Path(path)) && Delete(Utf8Path(path))) return;
-    ForceDeleteFile(path);
+    const fs::path file = Utf8Path(path);
+    switch (WhatIsAt(file)) {
+        case Found::Nothing:
+            return;
+        case Found::Other:
+            throw Error(NotARegularFileText(path));
+        case Found::Deletable:
+            if (!Delete(file)) ForceDeleteFile(path);
+            return;
+    }
 }
 
 }  // namespace tess

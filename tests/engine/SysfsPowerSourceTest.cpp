@@ -1,11 +1,16 @@
 #include "engine/linux/SysfsPowerSource.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <chrono>
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -397,6 +402,26 @@ TEST(SysfsPowerSourceTest, SupplyFoldersMayBeLinks) {
     fs::create_directory_symlink(dir.path() / "devices/gone", dir.path() / "class/gone");
     test::WriteAll(dir.File("class/uevent"), "Battery\n");
     ExpectStatus(Read(dir.path() / "class"), {0, 0, 50, 10800});
+}
+
+// Named pipes where attributes belong read as missing: the sample never waits
+// for a writer.
+TEST(SysfsPowerSourceTest, PipesInPlaceOfAttributesAreNotWaitedFor) {
+    test::TempDir dir;
+    WriteSupplies(dir.path(), {Battery("BAT0", "Discharging", kHalfFull), Mains("0")});
+    const std::vector<std::string> pipes{dir.File("BAT0/capacity"), dir.File("BAT0/present")};
+    for (const std::string& pipe : pipes) ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    auto sampled = std::async(std::launch::async, [&] { return Read(dir.path()); });
+    const bool atOnce = sampled.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    // A sample that waits gets its writers, so that the test ends.
+    while (sampled.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        for (const std::string& pipe : pipes) {
+            const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) ::close(writer);
+        }
+    }
+    EXPECT_TRUE(atOnce) << "the sample waited for a writer";
+    ExpectStatus(sampled.get(), {0, 0, 50, 10800});
 }
 
 TEST(SysfsPowerSourceTest, EachCallReadsTheCurrentValues) {

@@ -162,6 +162,15 @@ fault_expect_responsive() {
     fault_answer_question || e2e_fail "the window does not respond"
 }
 
+# fault_end_case_stopping <pid>: the case's end once a process of its own is
+# gone, however the case ends: trap "fault_end_case_stopping $pid" EXIT.
+fault_end_case_stopping() {
+    local status=$?
+    kill -KILL "$1" 2>/dev/null || true
+    (exit "$status")
+    e2e_end_case
+}
+
 # fault_random_bytes <n>: n random bytes on standard output.
 fault_random_bytes() { head -c "$1" /dev/urandom; }
 

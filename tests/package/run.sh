@@ -207,17 +207,20 @@ put() {
     mkdir -p "$(dirname "$scratch/$1")"
     printf '%s\n' "$2" >"$scratch/$1"
 }
+# The entry's name, and the one that earlier versions gave it.
+ours=example.quorvane.Tessaline.desktop
+put etc/xdg/autostart/$ours "$entry"
+put etc/xdg/xdg-session/autostart/$ours "$entry"
 put etc/xdg/autostart/tessaline.desktop "$entry"
-put etc/xdg/xdg-session/autostart/tessaline.desktop "$entry"
-put etc/xdg/xdg-own/autostart/tessaline.desktop "${entry//\/$PROGRAM//opt/own/tessaline}"
+put etc/xdg/xdg-own/autostart/$ours "${entry//\/$PROGRAM//opt/own/tessaline}"
 put opt/own/tessaline 'a copy of the program built by hand'
 put etc/xdg/autostart/other.desktop '[Desktop Entry]'
 put home/user/.config/Quorvane.conf '[Tessaline]'
-put home/user/.config/autostart/tessaline.desktop "$entry"
+put home/user/.config/autostart/$ours "$entry"
 put home/user/.local/state/Tessaline.txt 'an entry'
-ours_gone='etc/xdg/autostart/tessaline.desktop etc/xdg/xdg-session/autostart/tessaline.desktop'
-kept="etc/xdg/xdg-own/autostart/tessaline.desktop opt/own/tessaline etc/xdg/autostart/other.desktop
- home/user/.config/Quorvane.conf home/user/.config/autostart/tessaline.desktop
+ours_gone="etc/xdg/autostart/$ours etc/xdg/xdg-session/autostart/$ours etc/xdg/autostart/tessaline.desktop"
+kept="etc/xdg/xdg-own/autostart/$ours opt/own/tessaline etc/xdg/autostart/other.desktop
+ home/user/.config/Quorvane.conf home/user/.config/autostart/$ours
  home/user/.local/state/Tessaline.txt"
 
 expect_kept_by_reinstall() {

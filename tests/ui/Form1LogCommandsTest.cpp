@@ -201,12 +201,16 @@ TEST_F(LogCommandsTest, CopyLogPutsTheWholeFileOnTheClipboard) {
 }
 
 // What arrives while the text is prepared: an entry of the automatic log, a
-// second Copy Log (of another file), the program's close.
+// second Copy Log (of another file), the program's close, a Clear Log and the
+// entry after it. The copy holds the log open only while it reads a slice, so
+// each goes through as if no copy ran (on Windows a file still open is only
+// marked for deletion, and an entry written then went with it).
 struct DuringCopyCase {
     const char* name;
     void (*during)(LogCommandsTest& test, Form1& form);
-    // The text on the clipboard afterwards: the log's, the other file's, or none.
-    enum { Log, Other, None } copied;
+    // The text on the clipboard afterwards: the log's, the other file's, or
+    // none (and then, for a log that went meanwhile, the report).
+    enum { Log, Other, None, Gone } copied;
 };
 
 class CopyLogMeanwhileTest : public LogCommandsTest,
@@ -238,10 +242,19 @@ TEST_P(CopyLogMeanwhileTest, TheCopyIsOfTheLatestClickAndHoldsNothingAfterwards)
         case DuringCopyCase::None:
             EXPECT_FALSE(clipboard.text);
             break;
+        case DuringCopyCase::Gone:
+            EXPECT_FALSE(clipboard.text);
+            EXPECT_EQ(LogText(), kAcLine);
+            EXPECT_EQ(Entries().size(), 1u);
+            break;
     }
-    EXPECT_EQ(clipboard.puts, GetParam().copied == DuringCopyCase::None ? 0 : 1);
+    const bool copied =
+        GetParam().copied == DuringCopyCase::Log || GetParam().copied == DuringCopyCase::Other;
+    EXPECT_EQ(clipboard.puts, copied ? 1 : 0);
     EXPECT_EQ(clipboard.textsInHand, 0);
-    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{});
+    EXPECT_EQ(ReportLines(dialogs), GetParam().copied == DuringCopyCase::Gone
+                                        ? std::vector<int>{102}
+                                        : std::vector<int>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,25 +270,61 @@ INSTANTIATE_TEST_SUITE_P(
                        },
                        DuringCopyCase::Other},
         DuringCopyCase{"TheClose", [](LogCommandsTest&, Form1& form) { form.Form_QueryUnload(); },
-                       DuringCopyCase::None}),
+                       DuringCopyCase::None},
+        DuringCopyCase{"AClearLogAndAnEntry",
+                       [](LogCommandsTest&, Form1& form) {
+                           form.PushButton4_Click();
+                           form.PushButton6_Click();
+                       },
+                       DuringCopyCase::Gone}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A folder has a modification time but no text to read: reported, and the
-// clipboard keeps the text copied last, which is not put there again.
-TEST_F(LogCommandsTest, CopyOfAFolderIsReportedAndLeavesTheClipboardAsItIs) {
+// What Copy Log refuses, before anything is read or held: a folder (it has a
+// modification time but no text to read) and a log over the bound. Reported,
+// and the clipboard keeps the text copied last, which is not put there again.
+struct RefusedCopyCase {
+    const char* name;
+    const char* logName;
+    std::uint64_t size;  // of the file made; none for a folder
+    const char* reason;  // the report's first line, after the path for a folder
+};
+
+class CopyLogRefusedTest : public LogCommandsTest,
+                           public ::testing::WithParamInterface<RefusedCopyCase> {};
+
+TEST_P(CopyLogRefusedTest, IsReportedAndLeavesTheClipboardAsItIs) {
+    const RefusedCopyCase& c = GetParam();
     const std::string first = temp.File("first.txt");
     WriteAll(first, "first\r\n");
     Form1& form = LoadWithPath(first);
     form.PushButton2_Click();
-    const std::string folder = temp.File("a folder");
-    fs::create_directories(folder);
-    TypePath(folder);
+    const std::string refused = temp.File(c.logName);
+    if (c.size == 0) {
+        fs::create_directories(refused);
+    } else {
+        WriteAll(refused, "");
+        fs::resize_file(refused, c.size);  // sparse: no disk taken
+    }
+    TypePath(refused);
     form.PushButton2_Click();
     EXPECT_EQ(ReportLines(dialogs), std::vector<int>{102});
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const std::string& text = dialogs.messages[0].text;
+    EXPECT_EQ(text.substr(0, text.find('\r')),
+              c.size == 0 ? c.reason + refused : std::string(c.reason));
+    EXPECT_EQ(clipboard.sizes, std::vector<std::size_t>{7});
     EXPECT_EQ(clipboard.text, "first\r\n");
     EXPECT_EQ(clipboard.puts, 1);
     EXPECT_EQ(clipboard.textsInHand, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommands, CopyLogRefusedTest,
+    ::testing::Values(RefusedCopyCase{"AFolder", "a folder", 0, "Not a regular file: "},
+                      RefusedCopyCase{"ALogOverTheBound", "large.txt", kLogCopyMaxBytes + 1,
+                                      "The log is too large to copy: 257 MiB, and Copy Log "
+                                      "copies a log of up to 256 MiB"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogCommandsTest, AClipboardThatRefusesTheTextIsReported) {
     const std::string path = temp.File("log.txt");
@@ -350,10 +399,11 @@ TEST_P(ClearLogPendingEventTest, RunsFirst) {
 INSTANTIATE_TEST_SUITE_P(LogCommands, ClearLogPendingEventTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Close" : "QueuedEntry"; });
 
-// Never by pattern, never a folder or what is in it.
+// Never by pattern, never a folder or what is in it; a folder is reported.
 struct NotDeletedCase {
     const char* name;
     const char* logName;
+    std::vector<int> reported;
 };
 
 class ClearLogKeepsOthersTest : public LogCommandsTest,
@@ -366,13 +416,13 @@ TEST_P(ClearLogKeepsOthersTest, DeletesNothingElse) {
     LoadWithPath(temp.File(GetParam().logName)).PushButton4_Click();
     EXPECT_TRUE(fs::exists(other));
     EXPECT_TRUE(fs::exists(temp.File("logs/inside.txt")));
-    EXPECT_EQ(ReportLines(dialogs), std::vector<int>{});
+    EXPECT_EQ(ReportLines(dialogs), GetParam().reported);
 }
 
 INSTANTIATE_TEST_SUITE_P(LogCommands, ClearLogKeepsOthersTest,
-                         ::testing::Values(NotDeletedCase{"Star", "*.txt"},
-                                           NotDeletedCase{"QuestionMark", "o?her.txt"},
-                                           NotDeletedCase{"Folder", "logs"}),
+                         ::testing::Values(NotDeletedCase{"Star", "*.txt", {}},
+                                           NotDeletedCase{"QuestionMark", "o?her.txt", {}},
+                                           NotDeletedCase{"Folder", "logs", {102}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LogCommandsTest, ChosenFileBecomesTheLogPath) {

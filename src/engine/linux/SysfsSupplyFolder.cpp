@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,13 +21,19 @@ constexpr double kMinVoltage = 1e6;
 std::string ReadAttribute(const fs::path& file) {
     // Plain system calls: a sample reads a dozen of these files for every
     // entry, and a stream costs more to set up than the read itself.
+    // Opened without blocking, and read only when it is a regular file (as every
+    // attribute is): a named pipe in its place would otherwise keep the sample,
+    // and with it the program, waiting for a writer.
     char buffer[64];
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return {};
-    ssize_t size;
-    do {
-        size = ::read(fd, buffer, sizeof buffer);
-    } while (size < 0 && errno == EINTR);
+    struct stat status {};
+    ssize_t size = -1;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        do {
+            size = ::read(fd, buffer, sizeof buffer);
+        } while (size < 0 && errno == EINTR);
+    }
     ::close(fd);
     if (size <= 0 || static_cast<std::size_t>(size) == sizeof buffer) return {};
     std::string_view text(buffer, static_cast<std::size_t>(size));

@@ -5,13 +5,18 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "common/LargePages.h"
+
 namespace tess {
 
 namespace {
 
 class QtClipboardText : public ClipboardText {
 public:
-    explicit QtClipboardText(std::size_t bytes) { bytes_.reserve(static_cast<qsizetype>(bytes)); }
+    explicit QtClipboardText(std::size_t bytes) {
+        bytes_.reserve(static_cast<qsizetype>(bytes));
+        PreferLargePages(bytes_.data(), static_cast<std::size_t>(bytes_.capacity()));
+    }
     void Append(std::string_view utf8) override {
         bytes_.append(utf8.data(), static_cast<qsizetype>(utf8.size()));
     }

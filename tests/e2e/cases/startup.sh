@@ -5,7 +5,7 @@
 # The "Load this software on Windows startup" box, in window pixels.
 STARTUP_BOX_AT='30 380'
 
-startup_entry() { echo "$XDG_CONFIG_DIRS/autostart/$(basename "$E2E_APP").desktop"; }
+startup_entry() { echo "$XDG_CONFIG_DIRS/autostart/example.quorvane.Tessaline.desktop"; }
 startup_entry_exists() { [ -f "$(startup_entry)" ]; }
 startup_entry_gone() { ! startup_entry_exists; }
 startup_setting_is() { [ "$(e2e_setting 'Windows%20Startup')" = "$1" ]; }

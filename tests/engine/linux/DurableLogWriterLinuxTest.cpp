@@ -3,8 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <string>
+#include <thread>
 
 #include "TempDir.h"
 #include "common/Error.h"
@@ -84,6 +88,66 @@ TEST(DurableLogWriterLinuxTest, PipeWithAReaderGetsTheLine) {
     EXPECT_EQ(::read(reader, buffer, sizeof buffer), 6);
     EXPECT_STREQ(buffer, "line\r\n");
     ::close(reader);
+}
+
+// What AppendLine did: "written", or the reason it gave.
+std::string Outcome(DurableLogWriter& writer, const std::string& path) {
+    try {
+        writer.AppendLine(path, "line");
+        return "written";
+    } catch (const Error& e) {
+        return e.what();
+    }
+}
+
+// A reader that no longer reads: once the pipe is full, the line is refused at
+// once with the reason, as any entry that cannot be written, and the program
+// goes on instead of waiting for the reader (or dying when it goes).
+TEST(DurableLogWriterLinuxTest, FullPipeRefusesTheLineAtOnce) {
+    test::TempDir dir;
+    const auto path = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    const int filler = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_GE(filler, 0);
+    while (::write(filler, "x", 1) == 1) {
+    }
+    DurableLogWriter writer;
+    auto appended = std::async(std::launch::async, [&] { return Outcome(writer, path); });
+    const bool atOnce = appended.wait_for(std::chrono::seconds(20)) == std::future_status::ready;
+    // A writer that waits gets what it waits for, so that the test ends.
+    char sink[4096];
+    while (appended.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        (void)!::read(reader, sink, sizeof sink);
+    }
+    EXPECT_TRUE(atOnce) << "the line waited for the reader";
+    EXPECT_EQ(appended.get(), ErrnoText(EAGAIN));
+    ::close(filler);
+    ::close(reader);
+}
+
+// A reader that comes and goes: a line either reaches it or is refused, and
+// one that finds it gone after the open (EPIPE) never ends the program.
+TEST(DurableLogWriterLinuxTest, ReaderLeavingDuringTheWriteIsAReportNotTheEnd) {
+    test::TempDir dir;
+    const auto path = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    std::atomic<bool> done{false};
+    std::thread reader([&] {
+        while (!done) {
+            const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        }
+    });
+    DurableLogWriter writer;
+    int lost = 0;
+    for (int tries = 0; tries < 1000000 && lost == 0; ++tries) {
+        lost = Outcome(writer, path) == ErrnoText(EPIPE);
+    }
+    done = true;
+    reader.join();
+    EXPECT_EQ(lost, 1) << "no reader left between an open and its write";
 }
 
 }  // namespace

@@ -47,6 +47,65 @@ case_log_path_is_a_pipe_without_reader() {
     e2e_stop_app KILL
 }
 
+# A named pipe chosen as the log, with a reader: entries reach it. Once the
+# reader stops reading and the pipe is full, the entries are refused at once and
+# reported (the window is not held up, the close by SIGTERM is heard); once the
+# reader is gone, entries find nobody to read them and that is reported, and
+# nothing ends the program; a new reader gets the entries again.
+case_log_path_is_a_pipe_whose_reader_stops_and_goes() {
+    local pipe="$E2E_CASE_DIR/pipe" read="$E2E_CASE_DIR/read" reader
+    mkfifo "$pipe"
+    cat "$pipe" >"$read" 2>/dev/null </dev/null &
+    reader=$!
+    # shellcheck disable=SC2064  # the reader's pid, now
+    trap "fault_end_case_stopping $reader" EXIT
+    # A writer of the case's own keeps the pipe open between the program's
+    # entries, so that the reader reads on rather than ending at the first.
+    exec 3>"$pipe"
+    e2e_fake_power battery 60 1800
+    fault_logging_settings "Text1=$pipe"
+    e2e_start_app_past_reports
+    fault_wait_lines "$read" 2
+    fault_expect_whole_lines "$read"
+    kill -STOP "$reader"
+    # What the reader leaves unread fills the pipe (64 KiB).
+    dd if=/dev/zero bs=4096 count=64 oflag=nonblock >&3 2>/dev/null || true
+    fault_wait_reports $((E2E_REPORTS + 1))
+    kill -KILL "$reader"
+    wait "$reader" 2>/dev/null || true
+    fault_wait_reports $((E2E_REPORTS + 1))
+    fault_expect_running
+    # Once nobody holds it, the pipe is empty again; a new reader reads on.
+    exec 3>&-
+    cat "$pipe" >"$read.again" 2>/dev/null </dev/null &
+    reader=$!
+    # shellcheck disable=SC2064
+    trap "fault_end_case_stopping $reader" EXIT
+    exec 3>"$pipe"
+    fault_wait_lines "$read.again" 2
+    fault_expect_whole_lines "$read.again"
+    exec 3>&-
+    e2e_stop_app TERM
+    e2e_expect_status 0
+}
+
+# Clear Log removes a regular file only: a device node (made in the case's folder
+# by root; for anyone else the system's /dev/null, which only root could remove)
+# is reported and stays.
+case_clear_log_of_a_device_node_reports_it_and_leaves_it() {
+    local node="$E2E_CASE_DIR/null"
+    if [ "$(id -u)" -eq 0 ]; then mknod -m 666 "$node" c 1 3; else node=/dev/null; fi
+    e2e_write_settings "Text1=$node"
+    e2e_start_app_past_reports
+    # shellcheck disable=SC2086
+    fault_click_twips "$(e2e_main_window)" $FAULT_CLEAR_LOG
+    fault_answer_question
+    fault_wait_reports 1
+    [ -c "$node" ] || e2e_fail "Clear Log removed the device node $node"
+    fault_expect_running
+    e2e_stop_app KILL
+}
+
 # A file the program may not write to keeps every byte it had.
 case_log_path_read_only() {
     local log copy="$E2E_CASE_DIR/log.copy"

@@ -163,3 +163,27 @@ case_settings_file_unreadable() {
     fault_expect_settings_lines OftenIndex=1 StartStopState=On
     e2e_stop_app KILL
 }
+
+# A settings file kept in a dotfiles folder and linked from ~/.config: what the
+# program stores goes to the dotfiles' file, and the link stays as it points.
+settings_has() { [ -n "$(e2e_setting "$1")" ]; }
+
+case_settings_file_linked_into_a_dotfiles_folder() {
+    local file dotfile="$HOME/dotfiles/Quorvane.conf"
+    file=$(e2e_settings_file)
+    mkdir -p "$(dirname "$dotfile")"
+    printf '[Tessaline]\nOftenIndex=4\n' >"$dotfile"
+    ln -s ../dotfiles/Quorvane.conf "$file"
+    e2e_fake_power battery 60 1800
+    e2e_start_app_past_reports
+    # Start-up stores the log path.
+    e2e_wait_for "the log path stored" settings_has Text1
+    [ "$(readlink "$file")" = ../dotfiles/Quorvane.conf ] || e2e_fail "the link was replaced"
+    grep -Fxq "Text1=$(e2e_log_file)" "$dotfile" || e2e_fail "the dotfile lacks the log path"
+    grep -Fxq 'OftenIndex=4' "$dotfile" || e2e_fail "the dotfile lost OftenIndex"
+    [ "$(ls -A "$HOME/dotfiles")" = Quorvane.conf ] ||
+        e2e_fail "files left beside the dotfile: $(ls -A "$HOME/dotfiles")"
+    e2e_expect_reports 0
+    fault_expect_running
+    e2e_stop_app KILL
+}

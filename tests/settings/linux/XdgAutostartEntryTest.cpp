@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,8 +45,12 @@ std::optional<std::string> ValueOf(const std::string& content, const std::string
 
 class XdgAutostartEntryTest : public ::testing::Test {
 protected:
-    std::string MachineFile() const { return dir.File("etc/xdg/autostart/tessaline.desktop"); }
-    std::string UserFile() const { return dir.File("home/.config/autostart/tessaline.desktop"); }
+    std::string MachineFile() const {
+        return dir.File("etc/xdg/autostart/example.quorvane.Tessaline.desktop");
+    }
+    std::string UserFile() const {
+        return dir.File("home/.config/autostart/example.quorvane.Tessaline.desktop");
+    }
 
     TempDir dir;
     XdgAutostartEntry entry{{dir.File("etc/xdg/autostart"), dir.File("home/.config/autostart")}};
@@ -67,7 +72,7 @@ TEST_F(XdgAutostartEntryTest, AddWritesAValidDesktopEntryMachineWide) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                   fs::perms::others_read);
     EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
-              std::vector<std::string>{"tessaline.desktop"});
+              std::vector<std::string>{"example.quorvane.Tessaline.desktop"});
 }
 
 TEST_F(XdgAutostartEntryTest, AddOverwritesAnEarlierEntry) {
@@ -80,13 +85,82 @@ TEST_F(XdgAutostartEntryTest, AddOverwritesAnEarlierEntry) {
     EXPECT_EQ(ValueOf(ReadAll(MachineFile()), "Name"), "Tessaline");
 }
 
-TEST_F(XdgAutostartEntryTest, TheFileIsNamedAfterTheRunningProgram) {
-    WriteAll(dir.File("opt/tessaline/aaa-uninstall"), "");
-    executable = dir.File("opt/tessaline/tessaline-bin");
-    startup.AddToStartup();
-    EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
-              std::vector<std::string>{"tessaline-bin.desktop"});
+// The entry never takes the name of the program's file: a copy named like
+// another program leaves that program's entry as it is, whether the box is
+// ticked or cleared. Clearing deletes an entry that this program wrote under
+// its file's name (as it once did), and only that.
+struct NamedLikeCase {
+    const char* name;
+    const char* fileName;    // of the running program
+    const char* namedEntry;  // the entry "<fileName>.desktop" before
+    bool ours;               // it starts this program, as written here before
+};
+
+void PrintTo(const NamedLikeCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+class XdgAutostartNameTest : public XdgAutostartEntryTest,
+                             public ::testing::WithParamInterface<NamedLikeCase> {};
+
+TEST_P(XdgAutostartNameTest, AnotherProgramsEntryStays) {
+    const NamedLikeCase& c = GetParam();
+    executable = dir.File(std::string("opt/bin/") + c.fileName);
+    const std::string named = dir.File(std::string("etc/xdg/autostart/") + c.fileName + ".desktop");
+    const std::string before = c.ours ? AutostartDesktopEntry(executable) : c.namedEntry;
+    WriteAll(named, before);
+    startup.AddToStartup();
+    EXPECT_EQ(ReadAll(named), before);
+    const auto exec = ValueOf(ReadAll(MachineFile()), "Exec");
+    ASSERT_TRUE(exec) << "no entry of the program's own";
+    EXPECT_EQ(ParseExec(*exec), std::vector<std::string>{executable});
+    startup.RemoveFromStartup();
+    EXPECT_FALSE(fs::exists(MachineFile()));
+    EXPECT_EQ(fs::exists(named), !c.ours);
+    if (!c.ours) {
+        EXPECT_EQ(ReadAll(named), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, XdgAutostartNameTest,
+    ::testing::Values(NamedLikeCase{"AnotherProgram", "xdg-user-dirs",
+                                    "[Desktop Entry]\nType=Application\nName=User folders update\n"
+                                    "Exec=xdg-user-dirs-update\n",
+                                    false},
+                      NamedLikeCase{"AnotherProgramNamedTessaline", "tessaline",
+                                    "[Desktop Entry]\nType=Application\nName=Tessaline\n"
+                                    "Exec=/usr/bin/tessaline-sync\n",
+                                    false},
+                      NamedLikeCase{"OurEntryOfAnEarlierVersion", "tessaline", "", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A program that the desktops would not start from its entry (GLib refuses a
+// '%' however it is quoted; no value may hold control characters or bytes that
+// are not UTF-8) is refused with the reason, and nothing is written.
+class XdgAutostartRefusedPathTest : public XdgAutostartEntryTest,
+                                    public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(XdgAutostartRefusedPathTest, IsReportedAndNothingIsWritten) {
+    executable = GetParam();
+    try {
+        startup.AddToStartup();
+        FAIL() << "the path was taken";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot start " + executable +
+                      " with the system: the desktops do not start a program whose path holds "
+                      "\"%\", a control character or bytes that are not UTF-8");
+    }
+    EXPECT_FALSE(fs::exists(dir.File("etc")));
+    EXPECT_FALSE(fs::exists(dir.File("home")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, XdgAutostartRefusedPathTest,
+                         ::testing::Values("/opt/100%/tessaline", "/opt/%u/tessaline",
+                                           "/opt/tab\there/tessaline", "/opt/new\nline/tessaline",
+                                           "/opt/del\x7f/tessaline", "/home/jos\xe9/tessaline",
+                                           "/opt/\xc3/tessaline"));
 
 TEST_F(XdgAutostartEntryTest, ProgramAtTheFilesystemRoot) {
     executable = "/tessaline";
@@ -138,7 +212,7 @@ TEST_F(XdgAutostartEntryTest, EntryThatCannotBeReplacedIsReportedAndNoTemporaryF
     EXPECT_EQ(failure->location, MachineFile());
     EXPECT_EQ(failure->reason, "Is a directory");
     EXPECT_EQ(FolderNames(dir.File("etc/xdg/autostart")),
-              std::vector<std::string>{"tessaline.desktop"});
+              std::vector<std::string>{"example.quorvane.Tessaline.desktop"});
 }
 
 TEST_F(XdgAutostartEntryTest, DeleteLeavesAFolderOfTheEntrysNameAndReportsIt) {
@@ -153,7 +227,7 @@ TEST_F(XdgAutostartEntryTest, WrittenEntryPassesDesktopFileValidate) {
     if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "desktop-file-validate is not installed";
     }
-    executable = "/opt/My \"Tools\"/100% $HOME/`x`\\y/tessaline";
+    executable = "/opt/My \"Tools\"/$HOME/`x`\\y/it's/tessaline";
     startup.AddToStartup();
     const std::string command = "desktop-file-validate '" + MachineFile() + "' 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0) << ReadAll(MachineFile());

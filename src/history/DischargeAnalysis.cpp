@@ -59,6 +59,10 @@ void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t k
     }
     processed_ = samples.size();
     Derive(samples, dirty);
+    // Each week once, however many of its sessions came or went.
+    std::sort(touchedWeeks_.begin(), touchedWeeks_.end());
+    touchedWeeks_.erase(std::unique(touchedWeeks_.begin(), touchedWeeks_.end()),
+                        touchedWeeks_.end());
     for (const std::int64_t week : touchedWeeks_) UpdateWeekMedian(week);
     touchedWeeks_.clear();
     earliest_ = runs_.empty() ? 0 : runs_.back().earliest;
@@ -130,12 +134,14 @@ void DischargeAnalysis::UpdateWeekMedian(std::int64_t week) {
         return;
     }
     std::vector<double> hours;
+    hours.reserve(found->second.sessions.size());
     for (const std::uint32_t s : found->second.sessions)
         hours.push_back(sessions_[s].fullChargeHours);
-    std::sort(hours.begin(), hours.end());
-    const std::size_t middle = hours.size() / 2;
+    // The median in time that grows with the week's sessions, not faster.
+    const auto middle = hours.begin() + static_cast<std::ptrdiff_t>(hours.size() / 2);
+    std::nth_element(hours.begin(), middle, hours.end());
     found->second.medianHours =
-        hours.size() % 2 == 1 ? hours[middle] : (hours[middle - 1] + hours[middle]) / 2;
+        hours.size() % 2 == 1 ? *middle : (*std::max_element(hours.begin(), middle) + *middle) / 2;
 }
 
 std::vector<WeekRuntime> DischargeAnalysis::Weeks() const {

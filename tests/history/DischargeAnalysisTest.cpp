@@ -146,6 +146,25 @@ TEST(DischargeAnalysisTest, EachWeekHasTheMedianRuntimeOfItsSessions) {
     EXPECT_NEAR(weeks[1].medianHours, 7, 1e-9);
 }
 
+// A charger that comes and goes while logging every second: a session of two
+// entries every three seconds, a hundred thousand of them in one week. Taken in
+// at a cost that grows with the log, this is a moment's work (and hours when
+// each session's week sorts its runtimes again).
+TEST(DischargeAnalysisTest, AWeekOfManyShortSessionsIsTakenInAtOnce) {
+    std::vector<Sample> samples;
+    for (std::int64_t i = 0; i < 100000; ++i) {
+        samples.push_back(Ac(kMonday + 3 * i));
+        samples.push_back(Battery(kMonday + 3 * i + 1, 100));
+        samples.push_back(Battery(kMonday + 3 * i + 2, 1));
+    }
+    const DischargeAnalysis analysis = Analyse(samples);
+    EXPECT_EQ(analysis.Sessions().size(), 100000u);
+    const std::vector<WeekRuntime> weeks = analysis.Weeks();
+    ASSERT_EQ(weeks.size(), 1u);
+    EXPECT_EQ(weeks[0].sessions, 100000u);
+    EXPECT_NEAR(weeks[0].medianHours, 100 / (99 * 3600.0), 1e-12);
+}
+
 // Taking samples in one at a time, with the last one sometimes taken back (a
 // line caught half written), ends where reading them all at once does.
 TEST(DischargeAnalysisTest, FollowingTheLogEndsWhereReadingItWholeDoes) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/history/HistoryWindow.h"
+#include "ui/win32/Win32TickTimer.h"
 #include "ui/win32/history/Win32Charts.h"
 #include "ui/win32/history/Win32HistoryControls.h"
 
@@ -73,6 +74,7 @@ private:
     Win32OwnerDataList sessions_;
     Win32Label runtimeCaption_;
     Win32RuntimeChart runtimeChart_;
+    Win32TickTimer reader_;
     HistoryWindow history_;
 };
 

@@ -58,6 +58,10 @@ std::string BatteryHistory::Summary() const {
         text += ", " + Count(report.skipped, "line", "lines") +
                 " skipped (not entries in this system's date and time format)";
     }
+    if (analysis_.OutOfPlace() > 0) {
+        text += ", " + Count(analysis_.OutOfPlace(), "entry", "entries") + " out of time with " +
+                (analysis_.OutOfPlace() == 1 ? "its" : "their") + " neighbours (left out)";
+    }
     if (analysis_.OutOfOrder() > 0) {
         text += ", " + Count(analysis_.OutOfOrder(), "entry", "entries") +
                 " earlier than the one before (the clock was put back)";

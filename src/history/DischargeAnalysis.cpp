@@ -12,13 +12,14 @@ DischargeAnalysis::Kind DischargeAnalysis::KindOf(const Sample& sample) {
     return sample.HasLevel() ? Kind::Battery : Kind::NoLevel;
 }
 
-// Whether a new run starts at sample j, and why. A step is a gap when the
-// clock went back, when it is longer than any logging interval, or when it is
-// much longer than the steps around it: the typical step there is the median
-// of the steps on both sides, so that a change of the interval is not a gap.
+// Whether a new run starts at sample j, after the sample `previous` kept
+// before it, and why. A step is a gap when the clock went back, when it is
+// longer than any logging interval, or when it is much longer than the steps
+// around it: the typical step there is the median of the steps on both sides,
+// so that a change of the interval is not a gap.
 DischargeAnalysis::Break DischargeAnalysis::BreakBefore(const std::vector<Sample>& samples,
-                                                        std::size_t j) {
-    const std::int64_t step = samples[j].time - samples[j - 1].time;
+                                                        std::size_t previous, std::size_t j) {
+    const std::int64_t step = samples[j].time - samples[previous].time;
     if (step < 0 || step > kLongestStep) return Break::Gap;
     std::array<std::int64_t, 2 * kAround + 1> around{};
     std::size_t count = 0;
@@ -30,7 +31,40 @@ DischargeAnalysis::Break DischargeAnalysis::BreakBefore(const std::vector<Sample
     }
     std::nth_element(around.begin(), around.begin() + count / 2, around.begin() + count);
     if (step > kGapFactor * around[count / 2] + kWriteSlack) return Break::Gap;
-    return KindOf(samples[j]) != KindOf(samples[j - 1]) ? Break::KindChange : Break::None;
+    return KindOf(samples[j]) != KindOf(samples[previous]) ? Break::KindChange : Break::None;
+}
+
+// Whether sample j is to be set aside: the entries after it (the median of up
+// to kAround of them, so that a second wrong one among them does not count) go
+// on from the sample kept before it, and its time is not between the two. The
+// last sample is set aside when it is earlier than the one before; the next
+// samples decide again.
+bool DischargeAnalysis::OutOfTime(const std::vector<Sample>& samples, std::size_t previous,
+                                  std::size_t j) {
+    const std::int64_t time = samples[j].time;
+    const bool first = previous == kNone;
+    std::array<std::int64_t, kAround> after{};
+    std::size_t count = 0;
+    for (std::size_t k = j + 1; k < samples.size() && count < kAround; ++k) {
+        after[count++] = samples[k].time;
+    }
+    if (count == 0) return !first && time < samples[previous].time;
+    std::nth_element(after.begin(), after.begin() + count / 2, after.begin() + count);
+    const std::int64_t next = after[count / 2];
+    if (first) return time > next;
+    const std::int64_t before = samples[previous].time;
+    return next >= before && (time < before || time > next);
+}
+
+// The last sample before j that is not set aside, or kNone.
+std::size_t DischargeAnalysis::LastKeptBefore(std::size_t j) const {
+    auto aside = aside_.rbegin();
+    while (j > 0) {
+        --j;
+        while (aside != aside_.rend() && *aside > j) ++aside;
+        if (aside == aside_.rend() || *aside != j) return j;
+    }
+    return kNone;
 }
 
 void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t kept) {
@@ -39,8 +73,10 @@ void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t k
     // kAround before the first new sample are taken again.
     const std::size_t redo = kept > kAround ? kept - kAround : 0;
     while (!runs_.empty() && runs_.back().first >= redo) runs_.pop_back();
+    while (!aside_.empty() && aside_.back() >= redo) aside_.pop_back();
+    std::size_t previous = LastKeptBefore(redo);
     if (!runs_.empty() && runs_.back().last >= redo)
-        runs_.back().last = static_cast<std::uint32_t>(redo - 1);
+        runs_.back().last = static_cast<std::uint32_t>(previous);
     while (!backSteps_.empty() && backSteps_.back() >= redo) backSteps_.pop_back();
     // What was derived from the last run (which may grow) and from the runs
     // that were taken back is derived again.
@@ -49,13 +85,20 @@ void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t k
 
     for (std::size_t j = redo; j < samples.size(); ++j) {
         const auto index = static_cast<std::uint32_t>(j);
-        if (j > 0 && samples[j].time < samples[j - 1].time) backSteps_.push_back(index);
-        const Break why = runs_.empty() ? Break::Gap : BreakBefore(samples, j);
+        if (OutOfTime(samples, previous, j)) {
+            aside_.push_back(index);
+            continue;
+        }
+        if (previous != kNone && samples[j].time < samples[previous].time) {
+            backSteps_.push_back(index);
+        }
+        const Break why = runs_.empty() ? Break::Gap : BreakBefore(samples, previous, j);
         if (why == Break::None) {
             runs_.back().last = index;
         } else {
             runs_.push_back({index, index, KindOf(samples[j]), why == Break::KindChange, 0, 0});
         }
+        previous = j;
     }
     processed_ = samples.size();
     Derive(samples, dirty);

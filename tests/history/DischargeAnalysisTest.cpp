@@ -12,6 +12,7 @@
 #include "TempDir.h"
 #include "common/CivilTime.h"
 #include "history/BatteryHistory.h"
+#include "history/ChartGeometry.h"
 
 namespace tess {
 namespace {
@@ -25,7 +26,7 @@ std::string Outline(const DischargeAnalysis& a) {
         out << s.first << "-" << s.last << ":" << s.fullChargeHours << " ";
     for (const AcSpan& s : a.AcSpans()) out << s.start << "-" << s.end << " ";
     for (const WeekRuntime& w : a.Weeks()) out << w.weekStart << ":" << w.medianHours << " ";
-    out << a.OutOfOrder() << " " << a.Earliest() << " " << a.Latest();
+    out << a.OutOfOrder() << " " << a.OutOfPlace() << " " << a.Earliest() << " " << a.Latest();
     return out.str();
 }
 
@@ -120,6 +121,64 @@ TEST_P(DischargeSplit, SessionsEndWhereTheyShould) {
 INSTANTIATE_TEST_SUITE_P(Logs, DischargeSplit, ::testing::ValuesIn(Splits()),
                          [](const auto& info) { return info.param.name; });
 
+// An hour's discharge logged every minute, and lines of a wrong clock among
+// them (a clock reset to 2000 for a moment, a clock in the future): each is
+// counted and said, and neither splits the session nor widens the chart.
+struct WrongClock {
+    std::string name;
+    std::vector<std::pair<int, std::int64_t>> wrong;  // after which entry, at what time
+    std::string found;
+};
+
+class DischargeWrongClock : public ::testing::TestWithParam<WrongClock> {};
+
+TEST_P(DischargeWrongClock, EntriesOutOfTimeAreLeftOut) {
+    constexpr std::int64_t kReset = 946'684'800;  // 1 January 2000, 00:00
+    const std::int64_t start = kMonday + 9 * kHour;
+    const test::UsDateTimeFormat format;
+    test::ScriptedLog log(format);
+    log.Ac(start - 60);
+    for (int i = 0; i <= 60; ++i) {
+        log.Battery(start + 60 * i, 90 - i / 6);
+        for (const auto& [after, when] : GetParam().wrong) {
+            if (after == i) log.Battery(when == 0 ? kReset : when, 50);
+        }
+    }
+    test::TempDir dir;
+    test::WriteAll(dir.File("log.txt"), log.text);
+    BatteryHistory history(format);
+    history.Open(dir.File("log.txt"));
+
+    const DischargeAnalysis& analysis = history.Analysis();
+    ASSERT_EQ(analysis.Sessions().size(), 1u);
+    EXPECT_EQ(analysis.Sessions()[0].Duration(), kHour);
+    EXPECT_EQ(analysis.Sessions()[0].lastPercent, 80);
+    EXPECT_EQ(analysis.Earliest(), start - 60);
+    EXPECT_EQ(analysis.Latest(), start + kHour);
+    EXPECT_EQ(history.Summary(), GetParam().found);
+    const LevelChart chart =
+        LayoutLevelChart(history.Samples(), analysis, ChartRange::All, {600, 101, 120, 24}, format);
+    EXPECT_EQ(chart.scale.from, start - 60);
+    EXPECT_EQ(chart.lineStarts.size(), 1u);
+    EXPECT_TRUE(std::is_sorted(chart.columns.begin(), chart.columns.end(),
+                               [](const LevelColumn& a, const LevelColumn& b) { return a.x < b.x; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Logs, DischargeWrongClock,
+    ::testing::Values(
+        WrongClock{"ResetForAnEntry", {{30, 0}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."},
+        WrongClock{"ResetForTwoEntries", {{20, 0}, {20, 0}},
+                   "64 entries read, 2 entries out of time with their neighbours (left out)."},
+        WrongClock{"InTheFuture", {{40, kMonday + 400 * kDay}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."},
+        WrongClock{"AMinuteBehind", {{10, kMonday + 9 * kHour + 540}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."},
+        WrongClock{"ResetAtTheEnd", {{60, 0}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(DischargeAnalysisTest, EachWeekHasTheMedianRuntimeOfItsSessions) {
     std::vector<Sample> samples;
     const auto session = [&](std::int64_t day, int drop, double hours) {
@@ -175,6 +234,7 @@ TEST(DischargeAnalysisTest, FollowingTheLogEndsWhereReadingItWholeDoes) {
         if (i % 977 == 0) t -= 2 * kHour;                       // the clock put back
         t += phase == 150 ? 3 * kHour : (i < 1620 ? 60 : 300);  // sleep, then a longer interval
         all.push_back(phase < 40 ? Ac(t) : Battery(t, 100 - (phase - 40) / 3));
+        if (i % 401 == 200) all.push_back(Battery(kMonday - 300 * kDay, 50));  // a clock reset
     }
     DischargeAnalysis followed;
     std::vector<Sample> growing;
@@ -190,6 +250,7 @@ TEST(DischargeAnalysisTest, FollowingTheLogEndsWhereReadingItWholeDoes) {
     }
     const DischargeAnalysis whole = Analyse(all);
     EXPECT_GT(whole.OutOfOrder(), 0u);
+    EXPECT_GT(whole.OutOfPlace(), 0u);
     EXPECT_EQ(Outline(followed), Outline(whole));
 }
 

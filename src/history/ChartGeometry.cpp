@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/CivilTime.h"
+#include "common/LocalZone.h"
 
 namespace tess {
 
@@ -128,7 +129,9 @@ RuntimeChart LayoutRuntimeChart(const DischargeAnalysis& analysis, const ChartAr
     RuntimeChart chart;
     const std::vector<WeekRuntime> weeks = analysis.Weeks();
     if (weeks.empty() || area.width <= 0 || area.height <= 0) return chart;
-    chart.scale = {weeks.front().weekStart, weeks.back().weekStart + kWeek, area.width};
+    // The weeks are the local clock's; the axis runs in moments, as the level chart's.
+    chart.scale = {MomentOf(weeks.front().weekStart), MomentOf(weeks.back().weekStart + kWeek),
+                   area.width};
     chart.timeTicks = TimeTicks(chart.scale, area.timeLabelSpacing, kWeek, format);
     double highest = 0;
     for (const WeekRuntime& week : weeks) highest = std::max(highest, week.medianHours);
@@ -144,7 +147,8 @@ RuntimeChart LayoutRuntimeChart(const DischargeAnalysis& analysis, const ChartAr
     }
     std::int64_t previous = 0;
     for (const WeekRuntime& week : weeks) {
-        chart.points.push_back({chart.scale.X(week.weekStart + kWeek / 2), y(week.medianHours),
+        chart.points.push_back({chart.scale.X(MomentOf(week.weekStart + kWeek / 2)),
+                                y(week.medianHours),
                                 !chart.points.empty() && week.weekStart - previous == kWeek});
         previous = week.weekStart;
     }

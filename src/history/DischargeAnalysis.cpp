@@ -113,7 +113,7 @@ void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t k
 }
 
 std::int64_t DischargeAnalysis::WeekOf(const DischargeSession& session) {
-    return MondayOf(FloorDiv(session.start, kSecondsPerDay));
+    return MondayOf(FloorDiv(session.LocalStart(), kSecondsPerDay));
 }
 
 void DischargeAnalysis::DropDerived(std::size_t fromRun) {
@@ -153,6 +153,8 @@ void DischargeAnalysis::Derive(const std::vector<Sample>& samples, std::size_t f
             session.end = end;
             session.firstPercent = samples[run.first].percent;
             session.lastPercent = samples[run.last].percent;
+            session.startOffset = samples[run.first].utcOffset;
+            session.endOffset = samples[run.last].utcOffset;
             const int drop = session.firstPercent - session.lastPercent;
             if (drop > 0 && session.Duration() > 0) {
                 session.drainPerHour = drop * 3600.0 / static_cast<double>(session.Duration());

@@ -16,7 +16,7 @@ namespace tess {
 struct DischargeSession {
     std::uint32_t first = 0;  // indices of its first and last sample
     std::uint32_t last = 0;
-    std::int64_t start = 0;  // times of those samples
+    std::int64_t start = 0;  // times of those samples (Sample::time)
     std::int64_t end = 0;
     int firstPercent = 0;
     int lastPercent = 0;
@@ -24,8 +24,13 @@ struct DischargeSession {
     // both 0 when the charge did not fall.
     double drainPerHour = 0;
     double fullChargeHours = 0;
+    std::int16_t startOffset = 0;  // the samples' Sample::utcOffset
+    std::int16_t endOffset = 0;
 
     std::int64_t Duration() const { return end - start; }
+    // Its start and end on the local clock, as the log gives them.
+    std::int64_t LocalStart() const { return start + 60 * std::int64_t{startOffset}; }
+    std::int64_t LocalEnd() const { return end + 60 * std::int64_t{endOffset}; }
 };
 
 // A period on AC power: from its first AC entry to the entry that follows its
@@ -36,9 +41,9 @@ struct AcSpan {
 };
 
 // The median runtime of a full charge over the sessions that started in one
-// calendar week (Monday to Sunday).
+// calendar week (Monday to Sunday) of the local clock.
 struct WeekRuntime {
-    std::int64_t weekStart = 0;  // Monday 00:00:00, in local seconds
+    std::int64_t weekStart = 0;  // Monday 00:00:00, in local seconds (CivilTime.h)
     double medianHours = 0;
     std::size_t sessions = 0;
 };

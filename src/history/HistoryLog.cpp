@@ -188,12 +188,17 @@ void HistoryLog::Slice(std::string_view bytes) {
     size_ += bytes.size();
 }
 
-// One line without its LF: an entry, a skipped line, or (blank) nothing.
+// One line without its LF: an entry, a skipped line, or (blank) nothing. The
+// parser gives an entry's time on the local clock, as the line does.
 HistoryLog::Tail HistoryLog::Line(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) return Tail::None;
     Sample sample;
     if (parser_.Parse(line, sample)) {
+        const std::int64_t local = sample.time;
+        sample.utcOffset = static_cast<std::int16_t>(
+            times_.MinutesAhead(local, samples_.empty() ? nullptr : &samples_.back().time));
+        sample.time = local - 60 * std::int64_t{sample.utcOffset};
         samples_.push_back(sample);
         ++report_.entries;
         return Tail::Entry;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "history/LocalTimeReader.h"
 #include "history/LogLineParser.h"
 #include "history/ReadOnlyFile.h"
 #include "history/Sample.h"
@@ -81,6 +82,7 @@ private:
     bool HeadChanged(ReadOnlyFile& file) const;
 
     LogLineParser parser_;
+    LocalTimeReader times_;
     std::uint64_t maxBytes_;
     std::size_t sliceBytes_;
     std::string path_;

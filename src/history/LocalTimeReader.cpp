@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/CivilTime.h"
-#include "common/LocalZone.h"
 
 namespace tess {
 
@@ -15,9 +14,22 @@ int LocalTimeReader::MinutesAhead(std::int64_t local, const std::int64_t* previo
     }
     std::int64_t offset = offset_;
     if (!steady_) {
-        const LocalMoments moments = MomentsOf(local);
-        const bool second = moments.count == 2 && previous != nullptr && moments.first < *previous;
-        offset = local - (second ? moments.second : MomentOf(local));
+        // Clocks change on whole minutes: a minute's times share its moments.
+        const std::int64_t minute = FloorDiv(local, 60) * 60;
+        if (minute != minute_) {
+            minute_ = minute;
+            moments_ = MomentsOf(minute);
+            before_ = UtcOffsetAt(minute - kSecondsPerDay);
+        }
+        const std::int64_t into = local - minute;
+        if (moments_.count == 0) {
+            offset = before_;
+        } else if (moments_.count == 2 && previous != nullptr &&
+                   moments_.first + into < *previous) {
+            offset = minute - moments_.second;
+        } else {
+            offset = minute - moments_.first;
+        }
     }
     return static_cast<int>(std::lround(static_cast<double>(offset) / 60));
 }

@@ -23,8 +23,8 @@ void BatteryHistory::Name(const std::string& path) {
     analysis_ = {};
 }
 
-LogChange BatteryHistory::Follow(std::size_t slices) {
-    const LogChange change = log_.Follow(slices);
+LogChange BatteryHistory::Follow(std::uint64_t bytes) {
+    const LogChange change = log_.Follow(bytes);
     if (change != LogChange::None) analysis_.Update(log_.Samples(), log_.Kept());
     return change;
 }

@@ -80,7 +80,7 @@ void HistoryLog::Load(ReadOnlyFile& file) {
     size_ = end_ = lineStart_ = start_;
 }
 
-LogChange HistoryLog::Follow(std::size_t slices) {
+LogChange HistoryLog::Follow(std::uint64_t bytes) {
     ReadOnlyFile file(path_);
     if (file.GetState() != ReadOnlyFile::State::Open) {
         const bool loaded = loaded_;
@@ -111,7 +111,7 @@ LogChange HistoryLog::Follow(std::size_t slices) {
         tail_ = Tail::None;
         kept_ = samples_.size();
     }
-    ReadOn(file, slices);
+    ReadOn(file, bytes);
     return change;
 }
 
@@ -121,10 +121,11 @@ bool HistoryLog::HeadChanged(ReadOnlyFile& file) const {
            now != head_;
 }
 
-void HistoryLog::ReadOn(ReadOnlyFile& file, std::size_t slices) {
+void HistoryLog::ReadOn(ReadOnlyFile& file, std::uint64_t bytes) {
     end_ = file.Size();
-    for (; size_ < end_ && slices > 0; --slices) {
-        slice_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(sliceBytes_, end_ - size_)));
+    const std::uint64_t stop = end_ - size_ > bytes ? size_ + bytes : end_;
+    while (size_ < stop) {
+        slice_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(sliceBytes_, stop - size_)));
         const std::int64_t got = file.ReadAt(size_, slice_.data(), slice_.size());
         if (got < 0) {
             report_.state = LogReport::State::Unreadable;

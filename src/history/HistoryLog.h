@@ -34,9 +34,9 @@ enum class LogChange { None, Appended, Reloaded };
 // The entries of a log file, read once and then followed as the writer appends:
 // only the new bytes are read. A file that was replaced, cleared, shortened or
 // rewritten is read again from the start. The file is read a slice at a time,
-// and a caller that must not wait for a large log reads a few slices at once
-// and the rest later; the file is open only while a slice is read. Never
-// throws on what the file holds.
+// and a caller that must not wait for a large log reads a little of it at once
+// and the rest later; the file is open only while it is read. Never throws on
+// what the file holds.
 class HistoryLog {
 public:
     // Logs larger than this are read from this many bytes before their end.
@@ -45,7 +45,7 @@ public:
     static constexpr std::size_t kMaxLineBytes = 1024;
     // The file is read this many bytes at a time.
     static constexpr std::size_t kSliceBytes = std::size_t{1} << 20;
-    static constexpr std::size_t kAllSlices = std::numeric_limits<std::size_t>::max();
+    static constexpr std::uint64_t kWholeFile = std::numeric_limits<std::uint64_t>::max();
 
     explicit HistoryLog(const DateTimeFormat& format, std::uint64_t maxBytes = kMaxBytes,
                         std::size_t sliceBytes = kSliceBytes)
@@ -55,9 +55,9 @@ public:
     void Open(const std::string& path);
     // Names the log at `path` without reading any of it: Follow reads it.
     void Name(const std::string& path);
-    // Reads what the file holds beyond what was read, up to `slices` slices of
-    // it: what was appended, or the whole file again when it is another one.
-    LogChange Follow(std::size_t slices = kAllSlices);
+    // Reads what the file holds beyond what was read, up to `bytes` of it:
+    // what was appended, or the whole file again when it is another one.
+    LogChange Follow(std::uint64_t bytes = kWholeFile);
     // Whether the last Follow read up to the end of the file as it found it
     // (or stopped at a failure); until then the samples are those of its start.
     bool Caught() const { return caught_; }
@@ -76,7 +76,7 @@ private:
 
     void Load(ReadOnlyFile& file);
     void Reset(LogReport::State state, const std::string& error);
-    void ReadOn(ReadOnlyFile& file, std::size_t slices);
+    void ReadOn(ReadOnlyFile& file, std::uint64_t bytes);
     void Slice(std::string_view bytes);
     Tail Line(std::string_view line);
     bool HeadChanged(ReadOnlyFile& file) const;

@@ -236,6 +236,40 @@ e2e_write_week() {
         }' >"$1"
 }
 
+# e2e_write_large <file> <days> <date format> <clock>: an entry every two
+# seconds on battery for <days> days up to the day before yesterday, about
+# 4 MB a day, written at once: the date with the `date` format in the C
+# locale, then (but at midnight) the time on a 24-hour <clock> ("21:05:00") or
+# a 12-hour one ("9:05:00 PM").
+e2e_write_large() {
+    local today
+    today=$(($(date +%s) / 86400))
+    seq $(((today - 1 - $2) * 86400)) 86400 $(((today - 2) * 86400)) | sed 's/^/@/' |
+        LC_ALL=C date -f - "$3" | awk -v clock="$4" '{
+            for (s = 0; s < 86400; s += 2) {
+                h = int(s / 3600)
+                if (s == 0) stamp = $0
+                else if (clock == 24) stamp = sprintf("%s %02d:%02d:%02d", $0, h, s % 3600 / 60, s % 60)
+                else stamp = sprintf("%s %d:%02d:%02d %s", $0, (h + 11) % 12 + 1, s % 3600 / 60, s % 60,
+                                     h < 12 ? "AM" : "PM")
+                percent = 100 - int(s / 600) % 100
+                left = percent * 216
+                printf "%s Battery Level is %d%% (%d Hours, %d Minutes, %d Seconds remaining on battery).\r\n",
+                    stamp, percent, left / 3600, left % 3600 / 60, left % 60
+            }
+        }' >"$1"
+}
+
+# e2e_expect_every_second <line>: from that line of the log on, each entry
+# follows the one before by one or two seconds (the interval and the write).
+e2e_expect_every_second() {
+    local steps
+    steps=$(tail -n +"$1" "$(e2e_log_file)" | tr -d '\r' |
+        sed 's/ \(Battery Level is\|Running on AC Power\).*//' | LC_ALL=C date -f - +%s |
+        awk 'NR > 1 && ($1 - last < 1 || $1 - last > 2) { print last " to " $1 } { last = $1 }')
+    [ -z "$steps" ] || e2e_fail "entries missing or doubled between (seconds since 1970): $steps"
+}
+
 # e2e_expect_log_lines_match <extended regex>: every line (CR LF ended) matches.
 e2e_expect_log_lines_match() {
     local file bad

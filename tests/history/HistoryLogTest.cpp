@@ -117,7 +117,7 @@ TEST_F(HistoryLogTest, FollowsAppendsByOffsetAndRereadsAReplacedFile) {
 // slice, every entry is read as it would be whole, and the long line is one
 // line skipped.
 TEST_F(HistoryLogTest, ReadsEntriesAcrossItsSlicesWhole) {
-    constexpr std::size_t kSlice = 1 << 20;
+    constexpr std::size_t kSlice = HistoryLog::kSliceBytes;
     std::string text;
     int entries = 0;
     std::size_t skipped = 0;

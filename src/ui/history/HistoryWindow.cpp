@@ -29,8 +29,8 @@ constexpr LocalDateTime kWideMoment{2026, 12, 28, 23, 58, 58};
 }  // namespace
 
 HistoryWindow::HistoryWindow(const HistoryControls& controls, const DateTimeFormat& format,
-                             TickTimer& reader)
-    : ui_(controls), format_(format), reader_(reader) {
+                             TickTimer& reader, const Stopwatch& stopwatch)
+    : ui_(controls), format_(format), reader_(reader), stopwatch_(stopwatch) {
     ui_.window.SetCaption(kHistoryCaption);
     for (const char* choice : kRangeChoices) ui_.range.AddChoice(choice);
     ui_.range.Choose(static_cast<int>(kFirstRange));
@@ -72,11 +72,21 @@ void HistoryWindow::Read(const std::string& path) {
     ReadOn();
 }
 
-// A slice more of the log being read: at its end the history shows; before
-// it, the window shows how far the reading is, and the reader's tick goes on.
+// What an event reads of the log: pieces of it, while the time lasts.
+LogChange HistoryWindow::ReadAWhile() {
+    const std::int64_t start = stopwatch_.Milliseconds();
+    LogChange change = history_->Follow(kPieceBytes);
+    while (!history_->Caught() && stopwatch_.Milliseconds() - start < kReadingMilliseconds) {
+        if (history_->Follow(kPieceBytes) == LogChange::Reloaded) change = LogChange::Reloaded;
+    }
+    return change;
+}
+
+// More of the log being read: at its end the history shows; before it, the
+// window shows how far the reading is, and the reader's tick goes on.
 void HistoryWindow::ReadOn() {
     if (!history_) return;
-    history_->Follow(kSlicesAtOnce);
+    ReadAWhile();
     if (history_->Caught()) {
         reader_.SetEnabled(false);
         reading_ = false;
@@ -97,7 +107,7 @@ void HistoryWindow::Follow() {
     const std::size_t from = before > kComparedSessions ? before - kComparedSessions : 0;
     const std::vector<DischargeSession> kept(sessions.begin() + static_cast<std::ptrdiff_t>(from),
                                              sessions.end());
-    const LogChange change = history_->Follow(kSlicesAtOnce);
+    const LogChange change = ReadAWhile();
     if (!history_->Caught()) {
         // Replaced by a large file, or a large append: read on as at the start.
         reading_ = true;

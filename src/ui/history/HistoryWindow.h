@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Stopwatch.h"
 #include "history/BatteryHistory.h"
 #include "history/ChartGeometry.h"
 #include "ui/history/HistoryControls.h"
@@ -39,25 +40,28 @@ inline constexpr ChartRange kFirstRange = ChartRange::Week;
 // geometry is computed here when their surfaces are painted.
 class HistoryWindow : public HistoryView {
 public:
-    // An event reads this many slices of the log (HistoryLog::kSliceBytes
-    // each) at most; the reader's ticks read on, this many milliseconds apart.
-    static constexpr std::size_t kSlicesAtOnce = 1;
+    // An event reads the log this many bytes at a time, for this many
+    // milliseconds at most (and one piece at least); the reader's ticks read
+    // on, this many milliseconds apart.
+    static constexpr std::uint64_t kPieceBytes = 256 << 10;
+    static constexpr std::int64_t kReadingMilliseconds = 20;
     static constexpr int kReadingInterval = 1;
 
     // `format` is the log writer's own; it outlives the window. `reader` is a
-    // timer of the window's own, which reads on while a large log is read.
+    // timer of the window's own, which reads on while a large log is read,
+    // and `stopwatch` times each event's reading.
     HistoryWindow(const HistoryControls& controls, const DateTimeFormat& format,
-                  TickTimer& reader);
+                  TickTimer& reader, const Stopwatch& stopwatch);
     ~HistoryWindow() override;
     HistoryWindow(const HistoryWindow&) = delete;
     HistoryWindow& operator=(const HistoryWindow&) = delete;
 
-    // HistoryView. No event waits for a large log: one reads a slice of it
-    // (a mebibyte, a few milliseconds' work), the reader's ticks read on with
-    // the program's events between them (the writer's entries, which the
-    // reading takes in too), and the history shows once the whole log is read;
-    // meanwhile the summary says how much is. A new entry after that takes
-    // well under a millisecond, its charts laid out again when next painted.
+    // HistoryView. No event waits for a large log: one reads of it for a few
+    // milliseconds, the reader's ticks read on with the program's events
+    // between them (the writer's entries, which the reading takes in too), and
+    // the history shows once the whole log is read; meanwhile the summary
+    // says how much is. A new entry after that takes well under a
+    // millisecond, its charts laid out again when next painted.
     void ShowHistory(const std::string& path) override;
     void EntryAdded(const std::string& path) override;
 
@@ -91,6 +95,7 @@ private:
     void Read(const std::string& path);
     void Follow();
     void ReadOn();
+    LogChange ReadAWhile();
     void Show(std::size_t firstChangedRow);
     std::string RuntimeCaption() const;
     ChartRange Range() const;
@@ -99,6 +104,7 @@ private:
     const DateTimeFormat& format_;
     std::string path_;
     TickTimer& reader_;
+    const Stopwatch& stopwatch_;
     std::unique_ptr<BatteryHistory> history_;
     // The log is being read: what it holds shows once it is read to its end.
     bool reading_ = false;

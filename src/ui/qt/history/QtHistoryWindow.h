@@ -76,6 +76,7 @@ private:
     QtChoiceList rangeChoice_;
     QtLabelCaption runtimeCaptionText_;
     QtTickTimer reader_;
+    SteadyStopwatch stopwatch_;
     HistoryWindow history_;
 };
 

@@ -75,6 +75,7 @@ private:
     Win32Label runtimeCaption_;
     Win32RuntimeChart runtimeChart_;
     Win32TickTimer reader_;
+    SteadyStopwatch stopwatch_;
     HistoryWindow history_;
 };
 

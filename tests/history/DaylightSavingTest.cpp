@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "FakeClock.h"
+#include "SampleScript.h"
 #include "ScriptedLog.h"
-#include "TempDir.h"
 #include "common/CivilTime.h"
-#include "history/BatteryHistory.h"
 #include "history/ChartGeometry.h"
 
 // Run in a time zone that puts its clocks forward on the last Sunday of March
@@ -16,7 +15,7 @@
 namespace tess {
 namespace {
 
-constexpr std::int64_t kHour = 3600;
+using test::kHour;
 
 std::int64_t Local(int month, int day, int hour, int minute) {
     return DaysFromCivil(2026, month, day) * kSecondsPerDay + hour * kHour + minute * 60;
@@ -56,12 +55,9 @@ TEST_P(DaylightSaving, ASessionRunsAcrossAChangeOfTheClock) {
     for (std::size_t i = 0; i < times.size(); ++i) {
         log.Battery(times[i], 90 - static_cast<int>(i));
     }
-    test::TempDir dir;
-    test::WriteAll(dir.File("log.txt"), log.text);
-    BatteryHistory history(format);
-    history.Open(dir.File("log.txt"));
+    const auto history = test::ReadBack(log.text, format);
 
-    const DischargeAnalysis& analysis = history.Analysis();
+    const DischargeAnalysis& analysis = history->Analysis();
     EXPECT_EQ(analysis.OutOfOrder(), 0u);
     EXPECT_EQ(analysis.OutOfPlace(), 0u);
     ASSERT_EQ(analysis.Sessions().size(), 1u);

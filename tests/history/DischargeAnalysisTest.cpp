@@ -9,7 +9,6 @@
 #include "FakeClock.h"
 #include "SampleScript.h"
 #include "ScriptedLog.h"
-#include "TempDir.h"
 #include "common/CivilTime.h"
 #include "history/BatteryHistory.h"
 #include "history/ChartGeometry.h"
@@ -47,12 +46,9 @@ TEST(DischargeAnalysisTest, AKnownDrainGivesAKnownRuntime) {
         log.Battery(t, 100 - static_cast<int>((t - start) / 360), 36000 - (t - start));
     }
     for (std::int64_t t = start + 5 * kHour + 60; t < start + 6 * kHour; t += 60) log.Ac(t);
-    test::TempDir dir;
-    test::WriteAll(dir.File("log.txt"), log.text);
-    BatteryHistory history(format);
-    history.Open(dir.File("log.txt"));
+    const auto history = ReadBack(log.text, format);
 
-    const DischargeAnalysis& analysis = history.Analysis();
+    const DischargeAnalysis& analysis = history->Analysis();
     ASSERT_EQ(analysis.Sessions().size(), 1u);
     const DischargeSession& session = analysis.Sessions()[0];
     EXPECT_EQ(session.start, start);
@@ -144,20 +140,17 @@ TEST_P(DischargeWrongClock, EntriesOutOfTimeAreLeftOut) {
             if (after == i) log.Battery(when == 0 ? kReset : when, 50);
         }
     }
-    test::TempDir dir;
-    test::WriteAll(dir.File("log.txt"), log.text);
-    BatteryHistory history(format);
-    history.Open(dir.File("log.txt"));
+    const auto history = ReadBack(log.text, format);
 
-    const DischargeAnalysis& analysis = history.Analysis();
+    const DischargeAnalysis& analysis = history->Analysis();
     ASSERT_EQ(analysis.Sessions().size(), 1u);
     EXPECT_EQ(analysis.Sessions()[0].Duration(), kHour);
     EXPECT_EQ(analysis.Sessions()[0].lastPercent, 80);
     EXPECT_EQ(analysis.Earliest(), start - 60);
     EXPECT_EQ(analysis.Latest(), start + kHour);
-    EXPECT_EQ(history.Summary(), GetParam().found);
-    const LevelChart chart =
-        LayoutLevelChart(history.Samples(), analysis, ChartRange::All, {600, 101, 120, 24}, format);
+    EXPECT_EQ(history->Summary(), GetParam().found);
+    const LevelChart chart = LayoutLevelChart(history->Samples(), analysis, ChartRange::All,
+                                              {600, 101, 120, 24}, format);
     EXPECT_EQ(chart.scale.from, start - 60);
     EXPECT_EQ(chart.lineStarts.size(), 1u);
     EXPECT_TRUE(std::is_sorted(chart.columns.begin(), chart.columns.end(),

@@ -87,12 +87,18 @@ LogChange HistoryWindow::ReadAWhile() {
 void HistoryWindow::ReadOn() {
     if (!history_) return;
     ReadAWhile();
+    const bool began = !reader_.Enabled();
+    reader_.SetEnabled(false);
     if (history_->Caught()) {
-        reader_.SetEnabled(false);
         reading_ = false;
         Show(0);
-    } else if (!reader_.Enabled()) {
-        reader_.SetEnabled(true);
+        return;
+    }
+    // The next tick counts from the end of this reading: what waits meanwhile
+    // (a paint, the writer's tick) runs first, and a loop that runs the events
+    // pending until none is left (a yield) sees none left.
+    reader_.SetEnabled(true);
+    if (began) {
         Show(0);
     } else {
         ui_.summary.SetCaption(history_->Summary());

@@ -41,11 +41,11 @@ inline constexpr ChartRange kFirstRange = ChartRange::Week;
 class HistoryWindow : public HistoryView {
 public:
     // An event reads the log this many bytes at a time, for this many
-    // milliseconds at most (and one piece at least); the reader's ticks read
-    // on, this many milliseconds apart.
+    // milliseconds at most (and one piece at least); the reader's next tick
+    // comes this many milliseconds after the end of its reading.
     static constexpr std::uint64_t kPieceBytes = 256 << 10;
     static constexpr std::int64_t kReadingMilliseconds = 20;
-    static constexpr int kReadingInterval = 1;
+    static constexpr int kReadingInterval = 10;
 
     // `format` is the log writer's own; it outlives the window. `reader` is a
     // timer of the window's own, which reads on while a large log is read,

@@ -61,16 +61,22 @@ std::vector<AxisTick> TimeTicks(const TimeScale& scale, int spacing, std::int64_
     std::vector<AxisTick> ticks;
     const std::int64_t span = scale.to - scale.from;
     if (span <= 0 || scale.width <= 0) return ticks;
-    // The local clock's times over the scale, each ticked at its moment.
-    const std::int64_t from = scale.from + UtcOffsetAt(scale.from);
+    // The local clock's times over the scale, each ticked at its moment. A
+    // tick mostly keeps the offset of the one before; across a change of the
+    // clock the zone is asked again.
+    std::int64_t offset = UtcOffsetAt(scale.from);
+    const std::int64_t from = scale.from + offset;
     const std::int64_t to = scale.to + UtcOffsetAt(scale.to);
     const auto add = [&](std::int64_t local, bool dateOnly) {
-        const LocalMoments moments = MomentsOf(local);
-        for (const std::int64_t moment : {moments.first, moments.second}) {
-            if (moments.count == 0 || moment < scale.from || moment > scale.to) continue;
-            ticks.push_back({scale.X(moment), Label(local, dateOnly, format)});
-            return;
+        std::int64_t moment = local - offset;
+        if (UtcOffsetAt(moment) != offset) {
+            const LocalMoments moments = MomentsOf(local);
+            if (moments.count == 0) return;
+            moment = moments.first >= scale.from ? moments.first : moments.second;
+            offset = local - moment;
         }
+        if (moment < scale.from || moment > scale.to) return;
+        ticks.push_back({scale.X(moment), Label(local, dateOnly, format)});
     };
     spacing = std::max(spacing, 1);
     // The shortest step that leaves `spacing` pixels between ticks.

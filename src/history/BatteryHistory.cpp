@@ -23,8 +23,8 @@ void BatteryHistory::Name(const std::string& path) {
     analysis_ = {};
 }
 
-LogChange BatteryHistory::Follow(std::uint64_t bytes) {
-    const LogChange change = log_.Follow(bytes);
+LogChange BatteryHistory::Follow(std::uint64_t bytes, const std::function<bool()>& goOn) {
+    const LogChange change = log_.Follow(bytes, goOn);
     if (change != LogChange::None) analysis_.Update(log_.Samples(), log_.Kept());
     return change;
 }

@@ -21,9 +21,11 @@ public:
     // Names the log without reading any of it: Follow reads it.
     void Name(const std::string& path);
     // Takes in what was appended since (the whole file again when it was
-    // replaced, cleared or shortened), up to `bytes` of the file; None when
-    // nothing changed.
-    LogChange Follow(std::uint64_t bytes = HistoryLog::kWholeFile);
+    // replaced, cleared or shortened), `bytes` of the file and then more for
+    // as long as `goOn` says (see HistoryLog::Follow); None when nothing
+    // changed.
+    LogChange Follow(std::uint64_t bytes = HistoryLog::kWholeFile,
+                     const std::function<bool()>& goOn = {});
     // Whether the last Follow read up to the end of the file; until then the
     // entries and their analysis are those of the file's start.
     bool Caught() const { return log_.Caught(); }

@@ -80,7 +80,7 @@ void HistoryLog::Load(ReadOnlyFile& file) {
     size_ = end_ = lineStart_ = start_;
 }
 
-LogChange HistoryLog::Follow(std::uint64_t bytes) {
+LogChange HistoryLog::Follow(std::uint64_t bytes, const std::function<bool()>& goOn) {
     ReadOnlyFile file(path_);
     if (file.GetState() != ReadOnlyFile::State::Open) {
         const bool loaded = loaded_;
@@ -111,7 +111,7 @@ LogChange HistoryLog::Follow(std::uint64_t bytes) {
         tail_ = Tail::None;
         kept_ = samples_.size();
     }
-    ReadOn(file, bytes);
+    ReadOn(file, bytes, goOn);
     return change;
 }
 
@@ -121,10 +121,15 @@ bool HistoryLog::HeadChanged(ReadOnlyFile& file) const {
            now != head_;
 }
 
-void HistoryLog::ReadOn(ReadOnlyFile& file, std::uint64_t bytes) {
+void HistoryLog::ReadOn(ReadOnlyFile& file, std::uint64_t bytes,
+                        const std::function<bool()>& goOn) {
     end_ = file.Size();
-    const std::uint64_t stop = end_ - size_ > bytes ? size_ + bytes : end_;
-    while (size_ < stop) {
+    std::uint64_t stop = end_ - size_ > bytes ? size_ + bytes : end_;
+    while (size_ < end_) {
+        if (size_ == stop) {
+            if (!goOn || !goOn()) break;
+            stop = end_ - size_ > bytes ? size_ + bytes : end_;
+        }
         slice_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(sliceBytes_, stop - size_)));
         const std::int64_t got = file.ReadAt(size_, slice_.data(), slice_.size());
         if (got < 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -55,9 +56,10 @@ public:
     void Open(const std::string& path);
     // Names the log at `path` without reading any of it: Follow reads it.
     void Name(const std::string& path);
-    // Reads what the file holds beyond what was read, up to `bytes` of it:
-    // what was appended, or the whole file again when it is another one.
-    LogChange Follow(std::uint64_t bytes = kWholeFile);
+    // Reads what the file holds beyond what was read: what was appended, or
+    // the whole file again when it is another one. It reads `bytes` of it,
+    // and then `bytes` more for as long as `goOn` says.
+    LogChange Follow(std::uint64_t bytes = kWholeFile, const std::function<bool()>& goOn = {});
     // Whether the last Follow read up to the end of the file as it found it
     // (or stopped at a failure); until then the samples are those of its start.
     bool Caught() const { return caught_; }
@@ -76,7 +78,7 @@ private:
 
     void Load(ReadOnlyFile& file);
     void Reset(LogReport::State state, const std::string& error);
-    void ReadOn(ReadOnlyFile& file, std::uint64_t bytes);
+    void ReadOn(ReadOnlyFile& file, std::uint64_t bytes, const std::function<bool()>& goOn);
     void Slice(std::string_view bytes);
     Tail Line(std::string_view line);
     bool HeadChanged(ReadOnlyFile& file) const;

@@ -4,6 +4,31 @@
 
 namespace tess {
 
+namespace {
+
+// The zone's rules of a year as Windows keeps them. Reading them asks the
+// registry, and laying out a chart asks the zone a few hundred times: they are
+// kept for a second, so that a change of the system's zone shows soon after.
+bool RulesOf(WORD year, TIME_ZONE_INFORMATION& zone) {
+    struct Kept {
+        WORD year = 0;
+        ULONGLONG readAt = 0;
+        bool read = false;
+        TIME_ZONE_INFORMATION zone{};
+    };
+    thread_local Kept kept;
+    const ULONGLONG now = GetTickCount64();
+    if (kept.year != year || now - kept.readAt >= 1000) {
+        kept.read = GetTimeZoneInformationForYear(year, nullptr, &kept.zone) != FALSE;
+        kept.year = year;
+        kept.readAt = now;
+    }
+    zone = kept.zone;
+    return kept.read;
+}
+
+}  // namespace
+
 // The system's time zone as Windows keeps it, with the rules of the moment's
 // year; not the C runtime's, which would follow a TZ variable instead.
 std::tm ToLocalTime(std::time_t moment) {
@@ -16,8 +41,7 @@ std::tm ToLocalTime(std::time_t moment) {
     SYSTEMTIME utc;
     TIME_ZONE_INFORMATION zone;
     SYSTEMTIME clock;
-    if (!FileTimeToSystemTime(&time, &utc) ||
-        !GetTimeZoneInformationForYear(utc.wYear, nullptr, &zone) ||
+    if (!FileTimeToSystemTime(&time, &utc) || !RulesOf(utc.wYear, zone) ||
         !SystemTimeToTzSpecificLocalTime(&zone, &utc, &clock)) {
         return local;
     }

@@ -75,11 +75,9 @@ void HistoryWindow::Read(const std::string& path) {
 // What an event reads of the log: pieces of it, while the time lasts.
 LogChange HistoryWindow::ReadAWhile() {
     const std::int64_t start = stopwatch_.Milliseconds();
-    LogChange change = history_->Follow(kPieceBytes);
-    while (!history_->Caught() && stopwatch_.Milliseconds() - start < kReadingMilliseconds) {
-        if (history_->Follow(kPieceBytes) == LogChange::Reloaded) change = LogChange::Reloaded;
-    }
-    return change;
+    return history_->Follow(kPieceBytes, [&] {
+        return stopwatch_.Milliseconds() - start < kReadingMilliseconds;
+    });
 }
 
 // More of the log being read: at its end the history shows; before it, the

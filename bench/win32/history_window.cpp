@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
     Pump();
     const auto close = [&] { SendMessageW(window.Handle(), WM_CLOSE, 0, 0); };
     // The log is read a slice per event: the open runs the message loop
-    // until it is read, and keeps the longest pass.
+    // until it is read, and keeps its longest pass but the last, in which the
+    // history is first painted.
     double longestPass = 0;
     const auto open = [&] {
         const double ms = bench::Milliseconds([&] {
@@ -116,7 +117,9 @@ int main(int argc, char** argv) {
                 WaitMessage();
                 const auto start = bench::Clock::now();
                 Pump();
-                longestPass = std::max(longestPass, bench::MillisecondsSince(start));
+                if (!window.Logic().Ready()) {
+                    longestPass = std::max(longestPass, bench::MillisecondsSince(start));
+                }
             }
             Paint(window.Handle());
         });

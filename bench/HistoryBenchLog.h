@@ -29,12 +29,21 @@ inline void AddLogEntry(tess::test::ScriptedLog& log, long i) {
     log.Battery(when, percent, percent * 300);
 }
 
+// The i-th entry of a log of many short sessions: a charger that comes and
+// goes while logging every second, the charge read as 100 % and then 1 %.
+inline void AddShortSessionEntry(tess::test::ScriptedLog& log, long i) {
+    const std::int64_t when = kLogStart + i;
+    if (i % 3 == 0) return log.Ac(when);
+    log.Battery(when, i % 3 == 1 ? 100 : 1);
+}
+
 inline void WriteLog(const std::filesystem::path& path, long entries,
-                     const tess::DateTimeFormat& format) {
+                     const tess::DateTimeFormat& format,
+                     void (*entry)(tess::test::ScriptedLog&, long) = AddLogEntry) {
     std::ofstream out(path, std::ios::binary);
     tess::test::ScriptedLog log(format);
     for (long i = 0; i < entries; ++i) {
-        AddLogEntry(log, i);
+        entry(log, i);
         if (log.text.size() > (1 << 20)) {
             out << log.text;
             log.text.clear();

@@ -1,10 +1,11 @@
 // The battery history on a large log: opening it into the model next to `cat`
 // of the same file, the memory the model takes, the chart geometry of a
-// redraw, and taking in one new entry while the history is open.
+// redraw, and taking in one new entry while the history is open; then opening
+// a log of as many entries in short sessions, next to `cat` of that file.
 //
 //   history_bench [entries] [runs]     (defaults 1000000 and 5)
 //
-// The log is that of HistoryBenchLog.h.
+// The logs are those of HistoryBenchLog.h.
 
 #include <unistd.h>
 
@@ -22,6 +23,25 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+struct OpenAndCat {
+    double open;
+    double cat;
+};
+
+// Median times of opening the log into the model and of `cat` of it.
+OpenAndCat TimeOpen(const fs::path& log, int runs, const tess::DateTimeFormat& format) {
+    std::vector<double> open;
+    std::vector<double> cat;
+    for (int i = 0; i < runs; ++i) {
+        open.push_back(bench::Milliseconds([&] {
+            tess::BatteryHistory again(format);
+            again.Open(log.string());
+        }));
+        cat.push_back(bench::Milliseconds([&] { bench::RunCat(log.string()); }));
+    }
+    return {bench::SpreadOf(open).median, bench::SpreadOf(cat).median};
+}
 
 double RedrawMs(const tess::BatteryHistory& history, tess::ChartRange range,
                 const tess::DateTimeFormat& format) {
@@ -58,15 +78,7 @@ int main(int argc, char** argv) {
     const long held = bench::ResidentBytes() - before;
     const long peak = bench::PeakResidentBytes() - before;
 
-    std::vector<double> open;
-    std::vector<double> cat;
-    for (int i = 0; i < runs; ++i) {
-        open.push_back(bench::Milliseconds([&] {
-            tess::BatteryHistory again(format);
-            again.Open(log.string());
-        }));
-        cat.push_back(bench::Milliseconds([&] { bench::RunCat(log.string()); }));
-    }
+    const OpenAndCat times = TimeOpen(log, runs, format);
 
     // New entries, each appended to the file as the writer does and then taken in.
     std::vector<double> update;
@@ -79,8 +91,8 @@ int main(int argc, char** argv) {
     const bool whole = history.Report().entries == static_cast<std::size_t>(entries) + 2000 &&
                        history.Report().skipped == 0;
 
-    const double openMs = bench::SpreadOf(open).median;
-    const double catMs = bench::SpreadOf(cat).median;
+    const double openMs = times.open;
+    const double catMs = times.cat;
     const bench::Spread updateMs = bench::SpreadOf(update);
     std::printf("log of %ld entries, %.1f MB (%s), %d runs\n", entries,
                 static_cast<double>(fs::file_size(log)) / 1e6, log.c_str(), runs);
@@ -102,6 +114,20 @@ int main(int argc, char** argv) {
     std::printf("update per new entry (append, then Follow), median   %9.3f ms\n", updateMs.median);
     std::printf("update per new entry, 99th percentile                %9.3f ms\n", updateMs.p99);
     std::printf("every entry read                                     %9s\n", whole ? "yes" : "NO");
+
+    const fs::path shortLog = folder / "ShortSessions.txt";
+    bench::WriteLog(shortLog, entries, format, bench::AddShortSessionEntry);
+    bench::RunCat(shortLog.string());
+    tess::BatteryHistory sessions(format);
+    sessions.Open(shortLog.string());
+    const OpenAndCat shortTimes = TimeOpen(shortLog, runs, format);
+    std::printf("log of %ld entries in short sessions, %.1f MB: %zu discharge sessions\n", entries,
+                static_cast<double>(fs::file_size(shortLog)) / 1e6,
+                sessions.Analysis().Sessions().size());
+    std::printf("open into the model, short sessions, median          %9.1f ms\n", shortTimes.open);
+    std::printf("cat of that file to /dev/null, median                %9.1f ms\n", shortTimes.cat);
+    std::printf("ratio                                                %9.1f x\n",
+                shortTimes.open / shortTimes.cat);
     fs::remove_all(folder);
     return whole ? 0 : 1;
 }

@@ -104,9 +104,23 @@ int main(int argc, char** argv) {
     window.Logic().ShowHistory((folder / "none.txt").string());
     Pump();
     const auto close = [&] { SendMessageW(window.Handle(), WM_CLOSE, 0, 0); };
+    // The log is read a slice per event: the open runs the message loop
+    // until it is read, and keeps its longest pass but the last, in which the
+    // history is first painted.
+    double longestPass = 0;
     const auto open = [&] {
         const double ms = bench::Milliseconds([&] {
+            const auto first = bench::Clock::now();
             window.Logic().ShowHistory(log.string());
+            longestPass = std::max(longestPass, bench::MillisecondsSince(first));
+            while (!window.Logic().Ready()) {
+                WaitMessage();
+                const auto start = bench::Clock::now();
+                Pump();
+                if (!window.Logic().Ready()) {
+                    longestPass = std::max(longestPass, bench::MillisecondsSince(start));
+                }
+            }
             Paint(window.Handle());
         });
         Pump();
@@ -163,6 +177,8 @@ int main(int argc, char** argv) {
     std::printf("the same file read whole (as cat), median               %9.1f ms\n", readMs);
     std::printf("ratio                                                   %9.1f x\n",
                 openMs / readMs);
+    std::printf("longest pass of the message loop while the log is read  %9.1f ms\n",
+                longestPass);
     std::printf(
         "memory held by the open window (working set growth)     %9.1f MB\n",
         (static_cast<double>(after.WorkingSetSize) - static_cast<double>(before.WorkingSetSize)) /

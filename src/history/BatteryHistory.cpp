@@ -6,15 +6,25 @@ namespace {
 std::string Count(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
+
+// Whole megabytes, rounded up.
+std::string Megabytes(std::uint64_t bytes) {
+    return std::to_string((bytes + (1 << 20) - 1) >> 20);
+}
 }  // namespace
 
 void BatteryHistory::Open(const std::string& path) {
-    log_.Open(path);
-    analysis_.Update(log_.Samples(), 0);
+    Name(path);
+    Follow();
 }
 
-LogChange BatteryHistory::Follow() {
-    const LogChange change = log_.Follow();
+void BatteryHistory::Name(const std::string& path) {
+    log_.Name(path);
+    analysis_ = {};
+}
+
+LogChange BatteryHistory::Follow(std::uint64_t bytes, const std::function<bool()>& goOn) {
+    const LogChange change = log_.Follow(bytes, goOn);
     if (change != LogChange::None) analysis_.Update(log_.Samples(), log_.Kept());
     return change;
 }
@@ -22,6 +32,10 @@ LogChange BatteryHistory::Follow() {
 std::string BatteryHistory::Summary() const {
     const LogReport& report = log_.Report();
     const std::string& path = log_.Path();
+    if (!log_.Caught()) {
+        return "Reading the log: " + Megabytes(log_.BytesRead()) + " of " +
+               Megabytes(log_.BytesToRead()) + " MB...";
+    }
     switch (report.state) {
         case LogReport::State::Missing:
             return "There is no log file at " + path + ".";
@@ -44,13 +58,16 @@ std::string BatteryHistory::Summary() const {
         text += ", " + Count(report.skipped, "line", "lines") +
                 " skipped (not entries in this system's date and time format)";
     }
+    if (analysis_.OutOfPlace() > 0) {
+        text += ", " + Count(analysis_.OutOfPlace(), "entry", "entries") + " out of time with " +
+                (analysis_.OutOfPlace() == 1 ? "its" : "their") + " neighbours (left out)";
+    }
     if (analysis_.OutOfOrder() > 0) {
         text += ", " + Count(analysis_.OutOfOrder(), "entry", "entries") +
                 " earlier than the one before (the clock was put back)";
     }
     if (report.bytesLeftOut > 0) {
-        text += ", the first " + std::to_string((report.bytesLeftOut + (1 << 20) - 1) >> 20) +
-                " MB of this large log left out";
+        text += ", the first " + Megabytes(report.bytesLeftOut) + " MB of this large log left out";
     }
     if (report.state == LogReport::State::Unreadable) text += "; reading stopped: " + report.error;
     return text + ".";

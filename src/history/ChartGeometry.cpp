@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/CivilTime.h"
+#include "common/LocalZone.h"
 
 namespace tess {
 
@@ -44,29 +45,38 @@ std::vector<AxisTick> PercentTicks(int height, int spacing) {
 }
 
 // One min/max column per pixel for the samples of a session inside the scale.
-void AddLine(const std::vector<Sample>& samples, const DischargeSession& session,
-             const TimeScale& scale, LevelChart& chart) {
-    // Times never fall within a session, so its samples are sorted by time.
-    const auto begin = samples.begin() + session.first;
-    const auto end = samples.begin() + session.last + 1;
-    auto sample = std::lower_bound(begin, end, scale.from,
-                                   [](const Sample& s, std::int64_t t) { return s.time < t; });
-    if (sample == end || sample->time > scale.to) return;
-    chart.lineStarts.push_back(chart.columns.size());
-    LevelColumn column{scale.X(sample->time), sample->percent, sample->percent, sample->percent,
-                       sample->percent};
-    for (; sample != end && sample->time <= scale.to; ++sample) {
-        const int x = scale.X(sample->time);
-        const int percent = sample->percent;
-        if (x != column.x) {
-            chart.columns.push_back(column);
-            column = {x, percent, percent, percent, percent};
+// Between the samples set aside, a session's samples are sorted by time, and
+// each such piece of it follows the one before.
+void AddLine(const std::vector<Sample>& samples, const std::vector<std::uint32_t>& aside,
+             const DischargeSession& session, const TimeScale& scale, LevelChart& chart) {
+    auto skip = std::lower_bound(aside.begin(), aside.end(), session.first);
+    LevelColumn column;
+    bool started = false;
+    for (std::uint32_t from = session.first; from <= session.last;) {
+        const std::uint32_t to =
+            skip != aside.end() && *skip <= session.last ? *skip++ : session.last + 1;
+        const auto end = samples.begin() + to;
+        auto sample = std::lower_bound(samples.begin() + from, end, scale.from,
+                                       [](const Sample& s, std::int64_t t) { return s.time < t; });
+        for (; sample != end && sample->time <= scale.to; ++sample) {
+            const int x = scale.X(sample->time);
+            const int percent = sample->percent;
+            if (!started) {
+                chart.lineStarts.push_back(chart.columns.size());
+                started = true;
+                column = {x, percent, percent, percent, percent};
+            } else if (x != column.x) {
+                chart.columns.push_back(column);
+                column = {x, percent, percent, percent, percent};
+            }
+            column.last = percent;
+            column.top = std::max(column.top, percent);
+            column.bottom = std::min(column.bottom, percent);
         }
-        column.last = percent;
-        column.top = std::max(column.top, percent);
-        column.bottom = std::min(column.bottom, percent);
+        if (sample != end) break;  // the rest is later than the scale
+        from = to + 1;
     }
-    chart.columns.push_back(column);
+    if (started) chart.columns.push_back(column);
 }
 
 // The least of 1, 2 or 5 times a power of ten that is at least `value` (1 or more).
@@ -102,7 +112,7 @@ LevelChart LayoutLevelChart(const std::vector<Sample>& samples, const DischargeA
     }
     for (const DischargeSession& session : analysis.Sessions()) {
         if (session.end < scale.from || session.start > scale.to) continue;
-        AddLine(samples, session, scale, chart);
+        AddLine(samples, analysis.SetAside(), session, scale, chart);
     }
     // The columns hold percentages until here; now they become pixel rows.
     for (LevelColumn& column : chart.columns) {
@@ -119,7 +129,9 @@ RuntimeChart LayoutRuntimeChart(const DischargeAnalysis& analysis, const ChartAr
     RuntimeChart chart;
     const std::vector<WeekRuntime> weeks = analysis.Weeks();
     if (weeks.empty() || area.width <= 0 || area.height <= 0) return chart;
-    chart.scale = {weeks.front().weekStart, weeks.back().weekStart + kWeek, area.width};
+    // The weeks are the local clock's; the axis runs in moments, as the level chart's.
+    chart.scale = {MomentOf(weeks.front().weekStart), MomentOf(weeks.back().weekStart + kWeek),
+                   area.width};
     chart.timeTicks = TimeTicks(chart.scale, area.timeLabelSpacing, kWeek, format);
     double highest = 0;
     for (const WeekRuntime& week : weeks) highest = std::max(highest, week.medianHours);
@@ -135,7 +147,8 @@ RuntimeChart LayoutRuntimeChart(const DischargeAnalysis& analysis, const ChartAr
     }
     std::int64_t previous = 0;
     for (const WeekRuntime& week : weeks) {
-        chart.points.push_back({chart.scale.X(week.weekStart + kWeek / 2), y(week.medianHours),
+        chart.points.push_back({chart.scale.X(MomentOf(week.weekStart + kWeek / 2)),
+                                y(week.medianHours),
                                 !chart.points.empty() && week.weekStart - previous == kWeek});
         previous = week.weekStart;
     }

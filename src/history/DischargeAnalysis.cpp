@@ -12,13 +12,14 @@ DischargeAnalysis::Kind DischargeAnalysis::KindOf(const Sample& sample) {
     return sample.HasLevel() ? Kind::Battery : Kind::NoLevel;
 }
 
-// Whether a new run starts at sample j, and why. A step is a gap when the
-// clock went back, when it is longer than any logging interval, or when it is
-// much longer than the steps around it: the typical step there is the median
-// of the steps on both sides, so that a change of the interval is not a gap.
+// Whether a new run starts at sample j, after the sample `previous` kept
+// before it, and why. A step is a gap when the clock went back, when it is
+// longer than any logging interval, or when it is much longer than the steps
+// around it: the typical step there is the median of the steps on both sides,
+// so that a change of the interval is not a gap.
 DischargeAnalysis::Break DischargeAnalysis::BreakBefore(const std::vector<Sample>& samples,
-                                                        std::size_t j) {
-    const std::int64_t step = samples[j].time - samples[j - 1].time;
+                                                        std::size_t previous, std::size_t j) {
+    const std::int64_t step = samples[j].time - samples[previous].time;
     if (step < 0 || step > kLongestStep) return Break::Gap;
     std::array<std::int64_t, 2 * kAround + 1> around{};
     std::size_t count = 0;
@@ -30,7 +31,40 @@ DischargeAnalysis::Break DischargeAnalysis::BreakBefore(const std::vector<Sample
     }
     std::nth_element(around.begin(), around.begin() + count / 2, around.begin() + count);
     if (step > kGapFactor * around[count / 2] + kWriteSlack) return Break::Gap;
-    return KindOf(samples[j]) != KindOf(samples[j - 1]) ? Break::KindChange : Break::None;
+    return KindOf(samples[j]) != KindOf(samples[previous]) ? Break::KindChange : Break::None;
+}
+
+// Whether sample j is to be set aside: the entries after it (the median of up
+// to kAround of them, so that a second wrong one among them does not count) go
+// on from the sample kept before it, and its time is not between the two. The
+// last sample is set aside when it is earlier than the one before; the next
+// samples decide again.
+bool DischargeAnalysis::OutOfTime(const std::vector<Sample>& samples, std::size_t previous,
+                                  std::size_t j) {
+    const std::int64_t time = samples[j].time;
+    const bool first = previous == kNone;
+    std::array<std::int64_t, kAround> after{};
+    std::size_t count = 0;
+    for (std::size_t k = j + 1; k < samples.size() && count < kAround; ++k) {
+        after[count++] = samples[k].time;
+    }
+    if (count == 0) return !first && time < samples[previous].time;
+    std::nth_element(after.begin(), after.begin() + count / 2, after.begin() + count);
+    const std::int64_t next = after[count / 2];
+    if (first) return time > next;
+    const std::int64_t before = samples[previous].time;
+    return next >= before && (time < before || time > next);
+}
+
+// The last sample before j that is not set aside, or kNone.
+std::size_t DischargeAnalysis::LastKeptBefore(std::size_t j) const {
+    auto aside = aside_.rbegin();
+    while (j > 0) {
+        --j;
+        while (aside != aside_.rend() && *aside > j) ++aside;
+        if (aside == aside_.rend() || *aside != j) return j;
+    }
+    return kNone;
 }
 
 void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t kept) {
@@ -39,8 +73,10 @@ void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t k
     // kAround before the first new sample are taken again.
     const std::size_t redo = kept > kAround ? kept - kAround : 0;
     while (!runs_.empty() && runs_.back().first >= redo) runs_.pop_back();
+    while (!aside_.empty() && aside_.back() >= redo) aside_.pop_back();
+    std::size_t previous = LastKeptBefore(redo);
     if (!runs_.empty() && runs_.back().last >= redo)
-        runs_.back().last = static_cast<std::uint32_t>(redo - 1);
+        runs_.back().last = static_cast<std::uint32_t>(previous);
     while (!backSteps_.empty() && backSteps_.back() >= redo) backSteps_.pop_back();
     // What was derived from the last run (which may grow) and from the runs
     // that were taken back is derived again.
@@ -49,16 +85,27 @@ void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t k
 
     for (std::size_t j = redo; j < samples.size(); ++j) {
         const auto index = static_cast<std::uint32_t>(j);
-        if (j > 0 && samples[j].time < samples[j - 1].time) backSteps_.push_back(index);
-        const Break why = runs_.empty() ? Break::Gap : BreakBefore(samples, j);
+        if (OutOfTime(samples, previous, j)) {
+            aside_.push_back(index);
+            continue;
+        }
+        if (previous != kNone && samples[j].time < samples[previous].time) {
+            backSteps_.push_back(index);
+        }
+        const Break why = runs_.empty() ? Break::Gap : BreakBefore(samples, previous, j);
         if (why == Break::None) {
             runs_.back().last = index;
         } else {
             runs_.push_back({index, index, KindOf(samples[j]), why == Break::KindChange, 0, 0});
         }
+        previous = j;
     }
     processed_ = samples.size();
     Derive(samples, dirty);
+    // Each week once, however many of its sessions came or went.
+    std::sort(touchedWeeks_.begin(), touchedWeeks_.end());
+    touchedWeeks_.erase(std::unique(touchedWeeks_.begin(), touchedWeeks_.end()),
+                        touchedWeeks_.end());
     for (const std::int64_t week : touchedWeeks_) UpdateWeekMedian(week);
     touchedWeeks_.clear();
     earliest_ = runs_.empty() ? 0 : runs_.back().earliest;
@@ -66,7 +113,7 @@ void DischargeAnalysis::Update(const std::vector<Sample>& samples, std::size_t k
 }
 
 std::int64_t DischargeAnalysis::WeekOf(const DischargeSession& session) {
-    return MondayOf(FloorDiv(session.start, kSecondsPerDay));
+    return MondayOf(FloorDiv(session.LocalStart(), kSecondsPerDay));
 }
 
 void DischargeAnalysis::DropDerived(std::size_t fromRun) {
@@ -106,6 +153,8 @@ void DischargeAnalysis::Derive(const std::vector<Sample>& samples, std::size_t f
             session.end = end;
             session.firstPercent = samples[run.first].percent;
             session.lastPercent = samples[run.last].percent;
+            session.startOffset = samples[run.first].utcOffset;
+            session.endOffset = samples[run.last].utcOffset;
             const int drop = session.firstPercent - session.lastPercent;
             if (drop > 0 && session.Duration() > 0) {
                 session.drainPerHour = drop * 3600.0 / static_cast<double>(session.Duration());
@@ -130,12 +179,14 @@ void DischargeAnalysis::UpdateWeekMedian(std::int64_t week) {
         return;
     }
     std::vector<double> hours;
+    hours.reserve(found->second.sessions.size());
     for (const std::uint32_t s : found->second.sessions)
         hours.push_back(sessions_[s].fullChargeHours);
-    std::sort(hours.begin(), hours.end());
-    const std::size_t middle = hours.size() / 2;
+    // The median in time that grows with the week's sessions, not faster.
+    const auto middle = hours.begin() + static_cast<std::ptrdiff_t>(hours.size() / 2);
+    std::nth_element(hours.begin(), middle, hours.end());
     found->second.medianHours =
-        hours.size() % 2 == 1 ? hours[middle] : (hours[middle - 1] + hours[middle]) / 2;
+        hours.size() % 2 == 1 ? *middle : (*std::max_element(hours.begin(), middle) + *middle) / 2;
 }
 
 std::vector<WeekRuntime> DischargeAnalysis::Weeks() const {

@@ -20,8 +20,9 @@ public:
     const std::string& Problem() const { return dates_.Problem(); }
 
     // True when the line is exactly one the writer could have written, with
-    // `sample` set from it; anything else (another locale's date, a hand edit,
-    // binary bytes) is false and leaves `sample` as it was.
+    // `sample` set from it, its time the local one as the line gives it (the
+    // caller knows the zone); anything else (another locale's date, a hand
+    // edit, binary bytes) is false and leaves `sample` as it was.
     bool Parse(std::string_view line, Sample& sample) const;
 
 private:

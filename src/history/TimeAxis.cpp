@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/CivilTime.h"
+#include "common/LocalZone.h"
 
 namespace tess {
 
@@ -60,6 +61,23 @@ std::vector<AxisTick> TimeTicks(const TimeScale& scale, int spacing, std::int64_
     std::vector<AxisTick> ticks;
     const std::int64_t span = scale.to - scale.from;
     if (span <= 0 || scale.width <= 0) return ticks;
+    // The local clock's times over the scale, each ticked at its moment. A
+    // tick mostly keeps the offset of the one before; across a change of the
+    // clock the zone is asked again.
+    std::int64_t offset = UtcOffsetAt(scale.from);
+    const std::int64_t from = scale.from + offset;
+    const std::int64_t to = scale.to + UtcOffsetAt(scale.to);
+    const auto add = [&](std::int64_t local, bool dateOnly) {
+        std::int64_t moment = local - offset;
+        if (UtcOffsetAt(moment) != offset) {
+            const LocalMoments moments = MomentsOf(local);
+            if (moments.count == 0) return;
+            moment = moments.first >= scale.from ? moments.first : moments.second;
+            offset = local - moment;
+        }
+        if (moment < scale.from || moment > scale.to) return;
+        ticks.push_back({scale.X(moment), Label(local, dateOnly, format)});
+    };
     spacing = std::max(spacing, 1);
     // The shortest step that leaves `spacing` pixels between ticks.
     const auto fits = [&](std::int64_t step) {
@@ -68,21 +86,17 @@ std::vector<AxisTick> TimeTicks(const TimeScale& scale, int spacing, std::int64_
     };
     for (const std::int64_t step : kSteps) {
         if (step < minStep || !fits(step)) continue;
-        std::int64_t t = step == kWeek ? MondayOf(FloorDiv(scale.from, kDay)) * kDay
-                                       : FloorDiv(scale.from, step) * step;
-        if (t < scale.from) t += step;
-        for (; t <= scale.to; t += step) {
-            ticks.push_back({scale.X(t), Label(t, step >= kDay, format)});
-        }
+        std::int64_t t =
+            step == kWeek ? MondayOf(FloorDiv(from, kDay)) * kDay : FloorDiv(from, step) * step;
+        if (t < from) t += step;
+        for (; t <= to; t += step) add(t, step >= kDay);
         return ticks;
     }
     std::int64_t months = 1;
     while (!fits(months * kMeanMonth)) months = NextMonthStep(months);
-    std::int64_t index = FloorDiv(MonthIndex(CivilFromSeconds(scale.from)), months) * months;
-    if (StartOfMonth(index) < scale.from) index += months;
-    for (; StartOfMonth(index) <= scale.to; index += months) {
-        ticks.push_back({scale.X(StartOfMonth(index)), Label(StartOfMonth(index), true, format)});
-    }
+    std::int64_t index = FloorDiv(MonthIndex(CivilFromSeconds(from)), months) * months;
+    if (StartOfMonth(index) < from) index += months;
+    for (; StartOfMonth(index) <= to; index += months) add(StartOfMonth(index), true);
     return ticks;
 }
 

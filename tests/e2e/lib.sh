@@ -250,6 +250,14 @@ e2e_log_line_count() {
 # e2e_log_has_lines <n>: the log holds at least n lines.
 e2e_log_has_lines() { [ "$(e2e_log_line_count)" -ge "$1" ]; }
 
+# An awk function that prints a battery entry as the writer does, with the time
+# left of a charge that lasts six hours: battery(<date and time>, <percent>).
+E2E_AWK_BATTERY='function battery(stamp, percent,    left) {
+    left = percent * 216
+    printf "%s Battery Level is %d%% (%d Hours, %d Minutes, %d Seconds remaining on battery).\r\n",
+        stamp, percent, left / 3600, left % 3600 / 60, left % 60
+}'
+
 # e2e_write_week <file> <date format> <midnight>: a log of the week up to now,
 # an entry every 10 minutes, CR LF ended, its date and time written with the
 # `date` format in the C locale and <midnight> (the time at midnight) left
@@ -261,18 +269,48 @@ e2e_write_week() {
     seq $((now / 600 * 600 - 7 * 86400)) 600 "$now" >"$E2E_CASE_DIR/times"
     sed 's/^/@/' "$E2E_CASE_DIR/times" | LC_ALL=C date -f - "$2" |
         paste -d '|' "$E2E_CASE_DIR/times" - |
-        awk -F '|' -v first="$(head -n 1 "$E2E_CASE_DIR/times")" -v midnight="$3" '{
+        awk -F '|' -v first="$(head -n 1 "$E2E_CASE_DIR/times")" -v midnight="$3" "$E2E_AWK_BATTERY"'
+        {
             stamp = $2
             if (substr(stamp, length(stamp) - length(midnight) + 1) == midnight)
                 stamp = substr(stamp, 1, length(stamp) - length(midnight))
             minute = ($1 - first) / 60
             phase = minute % 480
             if (phase < 120) { printf "%s Running on AC Power\r\n", stamp; next }
-            percent = 100 - int((phase - 120) / 5 * (1 + minute / 40320))
-            left = percent * 216
-            printf "%s Battery Level is %d%% (%d Hours, %d Minutes, %d Seconds remaining on battery).\r\n",
-                stamp, percent, left / 3600, left % 3600 / 60, left % 60
+            battery(stamp, 100 - int((phase - 120) / 5 * (1 + minute / 40320)))
         }' >"$1"
+}
+
+# e2e_write_large <file> <days> <date format> <clock>: an entry every two
+# seconds on battery for <days> days up to the day before yesterday, about
+# 4 MB a day, written at once: the date with the `date` format in the C
+# locale, then (but at midnight) the time on a 24-hour <clock> ("21:05:00") or
+# a 12-hour one ("9:05:00 PM").
+e2e_write_large() {
+    local today
+    today=$(($(date +%s) / 86400))
+    seq $(((today - 1 - $2) * 86400)) 86400 $(((today - 2) * 86400)) | sed 's/^/@/' |
+        LC_ALL=C date -f - "$3" | awk -v clock="$4" "$E2E_AWK_BATTERY"'
+        {
+            for (s = 0; s < 86400; s += 2) {
+                h = int(s / 3600)
+                if (s == 0) stamp = $0
+                else if (clock == 24) stamp = sprintf("%s %02d:%02d:%02d", $0, h, s % 3600 / 60, s % 60)
+                else stamp = sprintf("%s %d:%02d:%02d %s", $0, (h + 11) % 12 + 1, s % 3600 / 60, s % 60,
+                                     h < 12 ? "AM" : "PM")
+                battery(stamp, 100 - int(s / 600) % 100)
+            }
+        }' >"$1"
+}
+
+# e2e_expect_every_second <line>: from that line of the log on, each entry
+# follows the one before by one or two seconds (the interval and the write).
+e2e_expect_every_second() {
+    local steps
+    steps=$(tail -n +"$1" "$(e2e_log_file)" | tr -d '\r' |
+        sed 's/ \(Battery Level is\|Running on AC Power\).*//' | LC_ALL=C date -f - +%s |
+        awk 'NR > 1 && ($1 - last < 1 || $1 - last > 2) { print last " to " $1 } { last = $1 }')
+    [ -z "$steps" ] || e2e_fail "entries missing or doubled between (seconds since 1970): $steps"
 }
 
 # e2e_expect_log_lines_match <extended regex>: every line (CR LF ended) matches.

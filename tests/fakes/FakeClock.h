@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/Clock.h"
+#include "common/Stopwatch.h"
 #include "engine/DateTimeText.h"
 
 namespace tess::test {
@@ -11,6 +12,14 @@ class FakeClock : public Clock {
 public:
     LocalDateTime Now() const override { return now; }
     LocalDateTime now{2026, 12, 7, 6, 1, 43};
+};
+
+// A stopwatch that stands still, or moves on by `step` each time it is read.
+class FakeStopwatch : public Stopwatch {
+public:
+    std::int64_t Milliseconds() const override { return now += step; }
+    mutable std::int64_t now = 0;
+    std::int64_t step = 0;
 };
 
 // The US English renderings: M/d/yyyy and h:mm:ss AM.

@@ -9,9 +9,9 @@
 #include "FakeClock.h"
 #include "SampleScript.h"
 #include "ScriptedLog.h"
-#include "TempDir.h"
 #include "common/CivilTime.h"
 #include "history/BatteryHistory.h"
+#include "history/ChartGeometry.h"
 
 namespace tess {
 namespace {
@@ -25,7 +25,7 @@ std::string Outline(const DischargeAnalysis& a) {
         out << s.first << "-" << s.last << ":" << s.fullChargeHours << " ";
     for (const AcSpan& s : a.AcSpans()) out << s.start << "-" << s.end << " ";
     for (const WeekRuntime& w : a.Weeks()) out << w.weekStart << ":" << w.medianHours << " ";
-    out << a.OutOfOrder() << " " << a.Earliest() << " " << a.Latest();
+    out << a.OutOfOrder() << " " << a.OutOfPlace() << " " << a.Earliest() << " " << a.Latest();
     return out.str();
 }
 
@@ -46,12 +46,9 @@ TEST(DischargeAnalysisTest, AKnownDrainGivesAKnownRuntime) {
         log.Battery(t, 100 - static_cast<int>((t - start) / 360), 36000 - (t - start));
     }
     for (std::int64_t t = start + 5 * kHour + 60; t < start + 6 * kHour; t += 60) log.Ac(t);
-    test::TempDir dir;
-    test::WriteAll(dir.File("log.txt"), log.text);
-    BatteryHistory history(format);
-    history.Open(dir.File("log.txt"));
+    const auto history = ReadBack(log.text, format);
 
-    const DischargeAnalysis& analysis = history.Analysis();
+    const DischargeAnalysis& analysis = history->Analysis();
     ASSERT_EQ(analysis.Sessions().size(), 1u);
     const DischargeSession& session = analysis.Sessions()[0];
     EXPECT_EQ(session.start, start);
@@ -120,6 +117,61 @@ TEST_P(DischargeSplit, SessionsEndWhereTheyShould) {
 INSTANTIATE_TEST_SUITE_P(Logs, DischargeSplit, ::testing::ValuesIn(Splits()),
                          [](const auto& info) { return info.param.name; });
 
+// An hour's discharge logged every minute, and lines of a wrong clock among
+// them (a clock reset to 2000 for a moment, a clock in the future): each is
+// counted and said, and neither splits the session nor widens the chart.
+struct WrongClock {
+    std::string name;
+    std::vector<std::pair<int, std::int64_t>> wrong;  // after which entry, at what time
+    std::string found;
+};
+
+class DischargeWrongClock : public ::testing::TestWithParam<WrongClock> {};
+
+TEST_P(DischargeWrongClock, EntriesOutOfTimeAreLeftOut) {
+    constexpr std::int64_t kReset = 946'684'800;  // 1 January 2000, 00:00
+    const std::int64_t start = kMonday + 9 * kHour;
+    const test::UsDateTimeFormat format;
+    test::ScriptedLog log(format);
+    log.Ac(start - 60);
+    for (int i = 0; i <= 60; ++i) {
+        log.Battery(start + 60 * i, 90 - i / 6);
+        for (const auto& [after, when] : GetParam().wrong) {
+            if (after == i) log.Battery(when == 0 ? kReset : when, 50);
+        }
+    }
+    const auto history = ReadBack(log.text, format);
+
+    const DischargeAnalysis& analysis = history->Analysis();
+    ASSERT_EQ(analysis.Sessions().size(), 1u);
+    EXPECT_EQ(analysis.Sessions()[0].Duration(), kHour);
+    EXPECT_EQ(analysis.Sessions()[0].lastPercent, 80);
+    EXPECT_EQ(analysis.Earliest(), start - 60);
+    EXPECT_EQ(analysis.Latest(), start + kHour);
+    EXPECT_EQ(history->Summary(), GetParam().found);
+    const LevelChart chart = LayoutLevelChart(history->Samples(), analysis, ChartRange::All,
+                                              {600, 101, 120, 24}, format);
+    EXPECT_EQ(chart.scale.from, start - 60);
+    EXPECT_EQ(chart.lineStarts.size(), 1u);
+    EXPECT_TRUE(std::is_sorted(chart.columns.begin(), chart.columns.end(),
+                               [](const LevelColumn& a, const LevelColumn& b) { return a.x < b.x; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Logs, DischargeWrongClock,
+    ::testing::Values(
+        WrongClock{"ResetForAnEntry", {{30, 0}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."},
+        WrongClock{"ResetForTwoEntries", {{20, 0}, {20, 0}},
+                   "64 entries read, 2 entries out of time with their neighbours (left out)."},
+        WrongClock{"InTheFuture", {{40, kMonday + 400 * kDay}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."},
+        WrongClock{"AMinuteBehind", {{10, kMonday + 9 * kHour + 540}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."},
+        WrongClock{"ResetAtTheEnd", {{60, 0}},
+                   "63 entries read, 1 entry out of time with its neighbours (left out)."}),
+    [](const auto& info) { return info.param.name; });
+
 TEST(DischargeAnalysisTest, EachWeekHasTheMedianRuntimeOfItsSessions) {
     std::vector<Sample> samples;
     const auto session = [&](std::int64_t day, int drop, double hours) {
@@ -146,6 +198,25 @@ TEST(DischargeAnalysisTest, EachWeekHasTheMedianRuntimeOfItsSessions) {
     EXPECT_NEAR(weeks[1].medianHours, 7, 1e-9);
 }
 
+// A charger that comes and goes while logging every second: a session of two
+// entries every three seconds, a hundred thousand of them in one week. Taken in
+// at a cost that grows with the log, this is a moment's work (and hours when
+// each session's week sorts its runtimes again).
+TEST(DischargeAnalysisTest, AWeekOfManyShortSessionsIsTakenInAtOnce) {
+    std::vector<Sample> samples;
+    for (std::int64_t i = 0; i < 100000; ++i) {
+        samples.push_back(Ac(kMonday + 3 * i));
+        samples.push_back(Battery(kMonday + 3 * i + 1, 100));
+        samples.push_back(Battery(kMonday + 3 * i + 2, 1));
+    }
+    const DischargeAnalysis analysis = Analyse(samples);
+    EXPECT_EQ(analysis.Sessions().size(), 100000u);
+    const std::vector<WeekRuntime> weeks = analysis.Weeks();
+    ASSERT_EQ(weeks.size(), 1u);
+    EXPECT_EQ(weeks[0].sessions, 100000u);
+    EXPECT_NEAR(weeks[0].medianHours, 100 / (99 * 3600.0), 1e-12);
+}
+
 // Taking samples in one at a time, with the last one sometimes taken back (a
 // line caught half written), ends where reading them all at once does.
 TEST(DischargeAnalysisTest, FollowingTheLogEndsWhereReadingItWholeDoes) {
@@ -156,6 +227,7 @@ TEST(DischargeAnalysisTest, FollowingTheLogEndsWhereReadingItWholeDoes) {
         if (i % 977 == 0) t -= 2 * kHour;                       // the clock put back
         t += phase == 150 ? 3 * kHour : (i < 1620 ? 60 : 300);  // sleep, then a longer interval
         all.push_back(phase < 40 ? Ac(t) : Battery(t, 100 - (phase - 40) / 3));
+        if (i % 401 == 200) all.push_back(Battery(kMonday - 300 * kDay, 50));  // a clock reset
     }
     DischargeAnalysis followed;
     std::vector<Sample> growing;
@@ -171,6 +243,7 @@ TEST(DischargeAnalysisTest, FollowingTheLogEndsWhereReadingItWholeDoes) {
     }
     const DischargeAnalysis whole = Analyse(all);
     EXPECT_GT(whole.OutOfOrder(), 0u);
+    EXPECT_GT(whole.OutOfPlace(), 0u);
     EXPECT_EQ(Outline(followed), Outline(whole));
 }
 

@@ -112,6 +112,45 @@ TEST_F(HistoryLogTest, FollowsAppendsByOffsetAndRereadsAReplacedFile) {
     EXPECT_EQ(log.Samples().size(), 1u);
 }
 
+// The log is read a mebibyte at a time. Where a slice ends inside an entry,
+// between the CR and the LF of a line end, or inside a line longer than a
+// slice, every entry is read as it would be whole, and the long line is one
+// line skipped.
+TEST_F(HistoryLogTest, ReadsEntriesAcrossItsSlicesWhole) {
+    constexpr std::size_t kSlice = HistoryLog::kSliceBytes;
+    std::string text;
+    int entries = 0;
+    std::size_t skipped = 0;
+    const auto entry = [&] { text += Entries(entries++, 1); };
+    // A note, not an entry, so that the next line begins at `at`.
+    const auto noteUpTo = [&](std::size_t at) {
+        text += std::string(at - text.size() - 2, 'n') + "\r\n";
+        ++skipped;
+    };
+    while (text.size() < kSlice - 200) entry();
+    noteUpTo(kSlice - 20);
+    entry();  // across the first slice's end
+    text += std::string(kSlice + kSlice / 2, 'x') + "\r\n";
+    ++skipped;
+    const std::size_t length = Entries(entries, 1).size();
+    noteUpTo(3 * kSlice + 1 - length);
+    entry();  // its CR the last byte of the third slice, its LF the first of the fourth
+    for (int i = 0; i < 3; ++i) entry();
+    text.resize(text.size() - 2);  // the last entry without its line end yet
+    test::WriteAll(path, text);
+
+    HistoryLog log(format);
+    log.Open(path);
+    EXPECT_EQ(log.Report().state, State::Read);
+    EXPECT_EQ(log.Report().skipped, skipped);
+    ASSERT_EQ(log.Report().entries, static_cast<std::size_t>(entries));
+    for (int i = 0; i < entries; ++i) {
+        const Sample& sample = log.Samples()[static_cast<std::size_t>(i)];
+        ASSERT_EQ(sample.time, kStart + 60 * i) << i;
+        ASSERT_EQ(sample.percent, 90 - i % 80) << i;
+    }
+}
+
 // A log larger than the limit is read from its end; the line the cut falls
 // in is left out, not counted as skipped.
 TEST_F(HistoryLogTest, ReadsOnlyTheEndOfAVeryLargeLog) {

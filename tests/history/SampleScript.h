@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
+#include "TempDir.h"
+#include "history/BatteryHistory.h"
 #include "history/Sample.h"
 
 namespace tess::test {
@@ -24,6 +28,16 @@ inline void Discharge(std::vector<Sample>& samples, std::int64_t from, std::int6
     for (std::int64_t t = 0; t <= seconds; t += step) {
         samples.push_back(Battery(from + t, percent - static_cast<int>(t * drop / seconds)));
     }
+}
+
+// The history of a log file that holds `text`, read back whole.
+inline std::unique_ptr<BatteryHistory> ReadBack(const std::string& text,
+                                                const DateTimeFormat& format) {
+    TempDir dir;
+    WriteAll(dir.File("log.txt"), text);
+    auto history = std::make_unique<BatteryHistory>(format);
+    history->Open(dir.File("log.txt"));
+    return history;
 }
 
 }  // namespace tess::test

@@ -28,14 +28,23 @@ constexpr LocalDateTime kWideMoment{2026, 12, 28, 23, 58, 58};
 
 }  // namespace
 
-HistoryWindow::HistoryWindow(const HistoryControls& controls, const DateTimeFormat& format)
-    : ui_(controls), format_(format) {
+HistoryWindow::HistoryWindow(const HistoryControls& controls, const DateTimeFormat& format,
+                             TickTimer& reader, const Stopwatch& stopwatch)
+    : ui_(controls), format_(format), reader_(reader), stopwatch_(stopwatch) {
     ui_.window.SetCaption(kHistoryCaption);
     for (const char* choice : kRangeChoices) ui_.range.AddChoice(choice);
     ui_.range.Choose(static_cast<int>(kFirstRange));
     for (const SessionColumnDesign& column : kSessionColumns) {
         ui_.sessions.AddColumn(column.header, column.widthTwips, column.alignRight);
     }
+    reader_.SetEnabled(false);
+    reader_.SetInterval(kReadingInterval);
+    reader_.OnTick([this] { ReadOn(); });
+}
+
+HistoryWindow::~HistoryWindow() {
+    reader_.SetEnabled(false);
+    reader_.OnTick(nullptr);
 }
 
 void HistoryWindow::ShowHistory(const std::string& path) {
@@ -57,17 +66,59 @@ void HistoryWindow::Read(const std::string& path) {
     path_ = path;
     history_.reset();  // the log before goes first, so that two are never held
     history_ = std::make_unique<BatteryHistory>(format_);
-    history_->Open(path);
-    Show(0);
+    history_->Name(path);
+    reading_ = true;
+    reader_.SetEnabled(false);
+    ReadOn();
+}
+
+// What an event reads of the log: pieces of it, while the time lasts.
+LogChange HistoryWindow::ReadAWhile() {
+    const std::int64_t start = stopwatch_.Milliseconds();
+    return history_->Follow(kPieceBytes, [&] {
+        return stopwatch_.Milliseconds() - start < kReadingMilliseconds;
+    });
+}
+
+// More of the log being read: at its end the history shows; before it, the
+// window shows how far the reading is, and the reader's tick goes on.
+void HistoryWindow::ReadOn() {
+    if (!history_) return;
+    ReadAWhile();
+    const bool began = !reader_.Enabled();
+    reader_.SetEnabled(false);
+    if (history_->Caught()) {
+        reading_ = false;
+        Show(0);
+        return;
+    }
+    // The next tick counts from the end of this reading: what waits meanwhile
+    // (a paint, the writer's tick) runs first, and a loop that runs the events
+    // pending until none is left (a yield) sees none left.
+    reader_.SetEnabled(true);
+    if (began) {
+        Show(0);
+    } else {
+        ui_.summary.SetCaption(history_->Summary());
+    }
 }
 
 void HistoryWindow::Follow() {
+    // The reading under way takes in whatever the writer appends meanwhile.
+    if (reading_) return;
     const std::vector<DischargeSession>& sessions = history_->Analysis().Sessions();
     const std::size_t before = sessions.size();
     const std::size_t from = before > kComparedSessions ? before - kComparedSessions : 0;
     const std::vector<DischargeSession> kept(sessions.begin() + static_cast<std::ptrdiff_t>(from),
                                              sessions.end());
-    const LogChange change = history_->Follow();
+    const LogChange change = ReadAWhile();
+    if (!history_->Caught()) {
+        // Replaced by a large file, or a large append: read on as at the start.
+        reading_ = true;
+        reader_.SetEnabled(true);
+        Show(0);
+        return;
+    }
     if (change == LogChange::None) return;
     std::size_t first = 0;
     if (change == LogChange::Appended) {
@@ -84,7 +135,8 @@ void HistoryWindow::Show(std::size_t firstChangedRow) {
     ++version_;
     ui_.summary.SetCaption(path_.empty() ? "The main window names no log file."
                                          : history_->Summary());
-    ui_.sessions.SetRowCount(history_->Analysis().Sessions().size(), firstChangedRow);
+    ui_.sessions.SetRowCount(reading_ ? 0 : history_->Analysis().Sessions().size(),
+                             firstChangedRow);
     ui_.runtimeCaption.SetCaption(RuntimeCaption());
     ui_.levelChart.Invalidate();
     ui_.runtimeChart.Invalidate();
@@ -92,6 +144,7 @@ void HistoryWindow::Show(std::size_t firstChangedRow) {
 
 std::string HistoryWindow::RuntimeCaption() const {
     static const std::string kTitle = "Runtime of a full charge, median of each week: ";
+    if (reading_) return kTitle + "...";
     const std::vector<WeekRuntime> weeks = history_->Analysis().Weeks();
     if (weeks.empty()) {
         return kTitle + "no discharge of " + std::to_string(DischargeAnalysis::kMinDropForWeek) +
@@ -122,9 +175,9 @@ void HistoryWindow::LevelChart_Paint() {
     const ChartRange range = Range();
     if (!level_.valid || level_.version != version_ || level_.range != range ||
         !SameFrame(level_.frame, frame)) {
-        level_ = {history_ ? LayoutLevelChart(history_->Samples(), history_->Analysis(), range,
-                                              frame.area, format_)
-                           : LevelChart{},
+        level_ = {Ready() ? LayoutLevelChart(history_->Samples(), history_->Analysis(), range,
+                                             frame.area, format_)
+                          : LevelChart{},
                   frame, version_, range, true};
     }
     surface.Draw(level_.frame, level_.chart);
@@ -135,14 +188,16 @@ void HistoryWindow::RuntimeChart_Paint() {
     const ChartFrame frame = FrameChart(surface.Width(), surface.Height(), surface, {"100 h"},
                                         {format_.ShortDate(kWideMoment)});
     if (!runtime_.valid || runtime_.version != version_ || !SameFrame(runtime_.frame, frame)) {
-        runtime_ = {history_ ? LayoutRuntimeChart(history_->Analysis(), frame.area, format_)
-                             : RuntimeChart{},
+        runtime_ = {Ready() ? LayoutRuntimeChart(history_->Analysis(), frame.area, format_)
+                            : RuntimeChart{},
                     frame, version_, ChartRange::All, true};
     }
     surface.Draw(runtime_.frame, runtime_.chart);
 }
 
 void HistoryWindow::Form_Unload() {
+    reader_.SetEnabled(false);
+    reading_ = false;
     history_.reset();
     path_.clear();
     ++version_;
@@ -152,7 +207,7 @@ void HistoryWindow::Form_Unload() {
 }
 
 std::string HistoryWindow::SessionCell(std::size_t row, int column) const {
-    if (!history_ || column < 0 || column >= static_cast<int>(kSessionColumns.size())) return {};
+    if (!Ready() || column < 0 || column >= static_cast<int>(kSessionColumns.size())) return {};
     const std::vector<DischargeSession>& sessions = history_->Analysis().Sessions();
     if (row >= sessions.size()) return {};
     return SessionText(sessions[row], static_cast<SessionColumn>(column), format_);

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "common/Stopwatch.h"
 #include "history/BatteryHistory.h"
 #include "history/ChartGeometry.h"
 #include "ui/history/HistoryControls.h"
 #include "ui/history/HistoryView.h"
 #include "ui/history/SessionText.h"
+#include "ui/TickTimer.h"
 
 namespace tess {
 
@@ -38,12 +40,28 @@ inline constexpr ChartRange kFirstRange = ChartRange::Week;
 // geometry is computed here when their surfaces are painted.
 class HistoryWindow : public HistoryView {
 public:
-    // `format` is the log writer's own; it outlives the window.
-    HistoryWindow(const HistoryControls& controls, const DateTimeFormat& format);
+    // An event reads the log this many bytes at a time, for this many
+    // milliseconds at most (and one piece at least); the reader's next tick
+    // comes this many milliseconds after the end of its reading.
+    static constexpr std::uint64_t kPieceBytes = 256 << 10;
+    static constexpr std::int64_t kReadingMilliseconds = 20;
+    static constexpr int kReadingInterval = 10;
 
-    // HistoryView. The log is read at once, in the caller's event: a million
-    // entries take a few tenths of a second, once; a new entry after that well
-    // under a millisecond, its charts laid out again when they are next painted.
+    // `format` is the log writer's own; it outlives the window. `reader` is a
+    // timer of the window's own, which reads on while a large log is read,
+    // and `stopwatch` times each event's reading.
+    HistoryWindow(const HistoryControls& controls, const DateTimeFormat& format,
+                  TickTimer& reader, const Stopwatch& stopwatch);
+    ~HistoryWindow() override;
+    HistoryWindow(const HistoryWindow&) = delete;
+    HistoryWindow& operator=(const HistoryWindow&) = delete;
+
+    // HistoryView. No event waits for a large log: one reads of it for a few
+    // milliseconds, the reader's ticks read on with the program's events
+    // between them (the writer's entries, which the reading takes in too), and
+    // the history shows once the whole log is read; meanwhile the summary
+    // says how much is. A new entry after that takes well under a
+    // millisecond, its charts laid out again when next painted.
     void ShowHistory(const std::string& path) override;
     void EntryAdded(const std::string& path) override;
 
@@ -59,6 +77,8 @@ public:
     std::string SessionCell(std::size_t row, int column) const;
     // Whether the window holds a log (it is open).
     bool IsOpen() const { return history_ != nullptr; }
+    // Whether the log it holds is read to its end, and shown.
+    bool Ready() const { return history_ != nullptr && !reading_; }
     const BatteryHistory* History() const { return history_.get(); }
 
 private:
@@ -74,6 +94,8 @@ private:
 
     void Read(const std::string& path);
     void Follow();
+    void ReadOn();
+    LogChange ReadAWhile();
     void Show(std::size_t firstChangedRow);
     std::string RuntimeCaption() const;
     ChartRange Range() const;
@@ -81,7 +103,11 @@ private:
     HistoryControls ui_;
     const DateTimeFormat& format_;
     std::string path_;
+    TickTimer& reader_;
+    const Stopwatch& stopwatch_;
     std::unique_ptr<BatteryHistory> history_;
+    // The log is being read: what it holds shows once it is read to its end.
+    bool reading_ = false;
     // Changes whenever what the charts show changes.
     std::size_t version_ = 0;
     Laid<LevelChart> level_;

@@ -27,9 +27,9 @@ std::string SessionText(const DischargeSession& session, SessionColumn column,
     const bool fell = session.drainPerHour > 0;
     switch (column) {
         case kStart:
-            return GeneralDate(CivilFromSeconds(session.start), format);
+            return GeneralDate(CivilFromSeconds(session.LocalStart()), format);
         case kEnd:
-            return GeneralDate(CivilFromSeconds(session.end), format);
+            return GeneralDate(CivilFromSeconds(session.LocalEnd()), format);
         case kFirstPercent:
             return std::to_string(session.firstPercent) + "%";
         case kLastPercent:

@@ -106,3 +106,35 @@ case_history_at_192_dpi_fits_the_work_area() {
     e2e_wait_for "the history to close" e2e_window_hidden "$HISTORY_TITLE"
     e2e_close_and_expect_clean_end
 }
+
+# history_read_whole: the summary says what the whole log holds.
+history_read_whole() {
+    case $(history_summary) in
+    *' entries read'*) return 0 ;;
+    *) return 1 ;;
+    esac
+}
+
+# A log of about 100 MB opens while the program logs every second: it is read
+# a slice at a time between the program's events, no entry goes missing
+# meanwhile, and the history shows once the log is read.
+case_a_large_history_opens_while_logging_every_second() {
+    e2e_write_large "$(e2e_log_file)" 24 '+%-m/%-d/%Y' 12
+    e2e_put_setting OftenIndex 1
+    e2e_put_setting StartStopState On
+    e2e_start_to_window
+    local first lines
+    first=$(($(e2e_log_line_count) + 1))
+    e2e_wait_for "the logging to run" e2e_log_has_lines $((first + 1))
+    e2e_activate Tessaline
+    xdotool key --clearmodifiers ctrl+h
+    e2e_poll 180 history_read_whole || e2e_fail "the history did not read the log within 3 minutes"
+    e2e_screenshot_window large_history_read "$HISTORY_TITLE"
+    lines=$(e2e_log_line_count)
+    e2e_wait_for "two more entries" e2e_log_has_lines $((lines + 2))
+    history_main_window_to_front
+    xdotool key --clearmodifiers alt+F4
+    e2e_wait_app_exit
+    e2e_expect_clean_end
+    e2e_expect_every_second "$first"
+}

@@ -88,3 +88,38 @@ case_history_opens_from_the_context_menu_and_with_ctrl_h() {
     e2e_wait_app_exit
     e2e_expect_clean_end
 }
+
+# history_shows_the_level <window>: the level chart draws the battery's line.
+history_shows_the_level() {
+    local now="$E2E_CASE_DIR/level_now.png"
+    import -window "$1" "$now" 2>/dev/null &&
+        convert "$now" -format %c histogram:info:- | grep -qi "$HISTORY_LEVEL_LINE"
+}
+
+# Opening the history of a large log (about 100 MB) reads it a slice at a time
+# between the program's events: logging every second goes on meanwhile with no
+# entry missing, and the history shows once the log is read.
+case_opening_a_large_history_loses_no_entry_while_logging_every_second() {
+    e2e_fake_power battery 70 5400
+    e2e_write_large "$(e2e_log_file)" 24 '+%-d %b %Y' 24
+    e2e_write_settings OftenIndex=1 StartStopState=On
+    e2e_start_app
+    local window history first lines
+    window=$(e2e_main_window)
+    first=$(($(e2e_log_line_count) + 1))
+    e2e_wait_for "the logging to run" e2e_log_has_lines $((first + 1))
+    xdotool windowactivate --sync "$window"
+    xdotool key --clearmodifiers ctrl+h
+    history=$(e2e_window_titled "Battery History")
+    # Looked at once a second: a screenshot a tenth of a second would take
+    # much of the machine from the program it watches.
+    E2E_POLL_INTERVAL=1 e2e_poll 180 history_shows_the_level "$history" ||
+        e2e_fail "the history did not show the log within 3 minutes"
+    e2e_screenshot large_history_read "$history"
+    lines=$(e2e_log_line_count)
+    e2e_wait_for "two more entries" e2e_log_has_lines $((lines + 2))
+    e2e_close "$window"
+    e2e_wait_app_exit
+    e2e_expect_clean_end
+    e2e_expect_every_second "$first"
+}

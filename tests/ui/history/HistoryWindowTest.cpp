@@ -8,6 +8,7 @@
 
 #include "FakeClock.h"
 #include "FakeHistoryControls.h"
+#include "FakeServices.h"
 #include "ScriptedLog.h"
 #include "TempDir.h"
 
@@ -54,7 +55,9 @@ protected:
     std::string path = dir.File("Tessaline.txt");
     ScriptedLog log{format};
     FakeHistoryControls ui;
-    HistoryWindow window{ui.Refs(), format};
+    ManualTickTimer reader;
+    FakeStopwatch stopwatch;
+    HistoryWindow window{ui.Refs(), format, reader, stopwatch};
 };
 
 TEST_F(HistoryWindowTest, ShowsTheSessionsOfTheLogAndTheirRuntime) {
@@ -131,6 +134,46 @@ TEST_F(HistoryWindowTest, FollowsTheEntriesAsTheWriterAppendsThem) {
     // Nothing new: nothing done.
     window.EntryAdded(path);
     EXPECT_EQ(ui.sessions.changes.size(), 4u);
+}
+
+// No event waits for a large log: showing it reads of it for a while, and the
+// reader's ticks read on, with the program's events between them. The window
+// says how far the reading is, and shows the whole log once it is read, with
+// what the writer appended meanwhile. Closed meanwhile, it stops reading.
+TEST_F(HistoryWindowTest, ReadsALargeLogAWhileAtATime) {
+    std::int64_t when = kMonday + 18 * kHour;
+    std::size_t entries = 56;
+    for (; log.text.size() < (1 << 20); ++entries, ++when) {
+        log.Battery(when, 100 - static_cast<int>((when - kMonday) / 1000 % 90));
+    }
+    Write();
+    // Each piece read takes the while an event reads for.
+    stopwatch.step = HistoryWindow::kReadingMilliseconds;
+    window.ShowHistory(path);
+    EXPECT_EQ(ui.window.shown, 1);
+    EXPECT_EQ(ui.summary.caption, "Reading the log: 1 of 2 MB...");
+    EXPECT_EQ(ui.sessions.rows, 0u);
+    EXPECT_EQ(ui.runtimeCaption.caption, "Runtime of a full charge, median of each week: ...");
+    window.LevelChart_Paint();
+    EXPECT_TRUE(ui.levelChart.drawn->columns.empty());
+    ASSERT_TRUE(reader.Running());
+
+    log.Ac(when);
+    Write();
+    window.EntryAdded(path);
+    window.ShowHistory(path);
+    int ticks = 0;
+    for (; reader.Running() && ticks < 10; ++ticks) reader.Elapse();
+    EXPECT_EQ(ticks, 4);
+    EXPECT_EQ(ui.summary.caption, std::to_string(entries + 1) + " entries read.");
+    EXPECT_EQ(ui.sessions.rows, 3u);
+    window.LevelChart_Paint();
+    EXPECT_FALSE(ui.levelChart.drawn->columns.empty());
+
+    window.Form_Unload();
+    window.ShowHistory(path);
+    window.Form_Unload();
+    EXPECT_FALSE(reader.Running());
 }
 
 // A closed window reads nothing and shows nothing: the log is held only while it is open.

@@ -48,7 +48,7 @@ QtHistoryWindow::QtHistoryWindow(const DateTimeFormat& format)
       runtimeCaptionText_(*runtimeCaption_),
       history_({*this, summaryCaption_, rangeChoice_, *levelChart_, *sessions_,
                 runtimeCaptionText_, *runtimeChart_},
-               format) {
+               format, reader_, stopwatch_) {
     // Left open, the history does not keep the program running.
     setAttribute(Qt::WA_QuitOnClose, false);
     summary_->setWordWrap(true);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/history/HistoryWindow.h"
+#include "ui/qt/QtTickTimer.h"
 
 class QCloseEvent;
 class QComboBox;
@@ -74,6 +75,8 @@ private:
     QtLabelCaption summaryCaption_;
     QtChoiceList rangeChoice_;
     QtLabelCaption runtimeCaptionText_;
+    QtTickTimer reader_;
+    SteadyStopwatch stopwatch_;
     HistoryWindow history_;
 };
 

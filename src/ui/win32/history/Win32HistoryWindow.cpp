@@ -96,7 +96,7 @@ Win32HistoryWindow::Win32HistoryWindow(const DateTimeFormat& format)
       runtimeCaption_(Handle(), kRuntimeCaptionId, false),
       runtimeChart_(Handle()),
       history_({*this, summary_, range_, levelChart_, sessions_, runtimeCaption_, runtimeChart_},
-               format) {
+               format, reader_, stopwatch_) {
     for (const HWND child :
          {summary_.Handle(), range_.Handle(), sessions_.Handle(), runtimeCaption_.Handle()}) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/history/HistoryWindow.h"
+#include "ui/win32/Win32TickTimer.h"
 #include "ui/win32/history/Win32Charts.h"
 #include "ui/win32/history/Win32HistoryControls.h"
 
@@ -76,6 +77,8 @@ private:
     Win32OwnerDataList sessions_;
     Win32Label runtimeCaption_;
     Win32RuntimeChart runtimeChart_;
+    Win32TickTimer reader_;
+    SteadyStopwatch stopwatch_;
     HistoryWindow history_;
 };
 
